@@ -1,0 +1,25 @@
+#!/usr/bin/env bash
+# Installs the Debian 12 packages that building, running and testing need, when any is missing.
+set -euo pipefail
+
+packages=(
+    build-essential cmake pkg-config git
+    qt6-base-dev qt6-base-dev-tools libgl-dev
+    libjpeg62-turbo-dev libjpeg-turbo-progs
+    libgtest-dev libbenchmark-dev
+    g++-mingw-w64-i686 binutils-mingw-w64-i686 g++-multilib qemu-user
+    xvfb xauth imagemagick fonts-dejavu-core
+)
+
+missing=()
+for p in "${packages[@]}"; do
+    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
+done
+
+if ((${#missing[@]})); then
+    echo "Installing: ${missing[*]}"
+    sudo_cmd=()
+    [ "$(id -u)" -eq 0 ] || sudo_cmd=(sudo)
+    "${sudo_cmd[@]}" apt-get update -qq
+    DEBIAN_FRONTEND=noninteractive "${sudo_cmd[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
+fi

@@ -1,0 +1,17 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds, and runs every test twice: in the normal build and in an
+# AddressSanitizer + UndefinedBehaviorSanitizer build. Fails when any test fails.
+set -euo pipefail
+root=$(cd "$(dirname "$0")/.." && pwd)
+"$root/scripts/install-deps.sh"
+
+export QT_QPA_PLATFORM=offscreen
+export ASAN_OPTIONS=detect_leaks=1:abort_on_error=1
+export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
+
+"$root/scripts/build.sh" "$root/build"
+ctest --test-dir "$root/build" --output-on-failure --parallel "$(nproc)"
+
+# The 32-bit library builds are the same in both trees; the sanitizer tree tests the rest.
+"$root/scripts/build.sh" "$root/build-asan" -DORVD_SANITIZE=ON -DORVD_BENCHMARKS=OFF -DORVD_STRVEIL=OFF
+ctest --test-dir "$root/build-asan" --output-on-failure --parallel "$(nproc)"

@@ -1,0 +1,11 @@
+#include "app/ErrorMessage.h"
+
+namespace orvd {
+
+std::string ErrorBoxText(const std::string& message) {
+    if (!message.empty() && static_cast<unsigned char>(message.back()) > '.')
+        return message + ".";
+    return message;
+}
+
+} // namespace orvd
