@@ -1,0 +1,126 @@
+#include "view/Geometry.h"
+
+#include <algorithm>
+#include <cmath>
+#include <limits>
+
+namespace orvd {
+namespace {
+
+using i64 = std::int64_t;
+
+std::int32_t Saturate(i64 v) {
+    return std::int32_t(std::clamp<i64>(v, std::numeric_limits<std::int32_t>::min(),
+                                        std::numeric_limits<std::int32_t>::max()));
+}
+
+} // namespace
+
+void LayoutForOuterSize(WindowLayout& layout, int outerWidth, int outerHeight) {
+    layout.Bevel4Left = outerWidth - 235;
+    layout.PaintBox2Left = layout.Bevel4Left + 2;
+    layout.Panel1Left = outerWidth - 235;
+    layout.Bevel3Width = std::max(0, outerWidth - 273);
+    layout.PaintBox1Width = std::max(0, layout.Bevel3Width - 4);
+    layout.Bevel3Height = std::max(0, outerHeight - 67);
+    layout.PaintBox1Height = std::max(0, layout.Bevel3Height - 4);
+}
+
+void FormResize(ViewGeometry& g, int outerWidth, int outerHeight, const Image* mapBitmap,
+                const Image* smallMapBitmap) {
+    LayoutForOuterSize(g.Layout, outerWidth, outerHeight);
+    Calculations(g, mapBitmap, smallMapBitmap);
+}
+
+long double OverviewScaleOf(int numerator, int denominator) {
+    if (denominator <= 0)
+        return 0;
+    const long double q = static_cast<long double>(numerator) / denominator;
+    if (q == 0 || !std::isfinite(q))
+        return 0;
+    int exponent = 0;
+    const long double fraction = std::frexp(q, &exponent); // in [0.5, 1)
+    // roundl is to nearest with ties away from zero, and exact on 64-bit significands.
+    return std::ldexp(std::round(std::ldexp(fraction, 40)), exponent - 40);
+}
+
+std::int32_t RoundHalfEven(long double value) {
+    if (std::isnan(value))
+        return 0;
+    if (value >= 2147483648.0L)
+        return std::numeric_limits<std::int32_t>::max();
+    if (value <= -2147483649.0L)
+        return std::numeric_limits<std::int32_t>::min();
+    const long double lower = std::floor(value);
+    const long double rest = value - lower;
+    i64 r = i64(lower);
+    if (rest > 0.5L || (rest == 0.5L && (r & 1) != 0))
+        ++r;
+    return Saturate(r);
+}
+
+void Calculations(ViewGeometry& g, const Image* mapBitmap, const Image* smallMapBitmap) {
+    if (!mapBitmap || !smallMapBitmap)
+        return;
+    WindowLayout& layout = g.Layout;
+    const int boxWidth = std::clamp(smallMapBitmap->Width(), 100, 200);
+    const int boxHeight = std::clamp(smallMapBitmap->Height(), 100, 178);
+    const int w = layout.PaintBox1Width;
+    const int h = layout.PaintBox1Height;
+
+    // Sized first: a refused size then leaves every field as it was.
+    g.ViewBuffer.Resize(w, h);
+    g.OverviewBuffer.Resize(boxWidth, boxHeight);
+
+    layout.PaintBox2Width = boxWidth;
+    layout.PaintBox2Height = boxHeight;
+    layout.Bevel4Width = boxWidth + 4;
+    layout.Bevel4Height = boxHeight + 4;
+    layout.Panel1Top = WindowLayout::kBevel4Top + layout.Bevel4Height + 12;
+    g.ViewRect = Rect{0, 0, w, h};
+    g.OverviewScale = OverviewScaleOf(smallMapBitmap->Width(), mapBitmap->Width());
+    g.MarkerRect =
+        Rect{0, 0, RoundHalfEven(g.OverviewScale * w), RoundHalfEven(g.OverviewScale * h)};
+    g.ViewLeft = 0;
+    g.ViewTop = 0;
+    g.MaxTop = mapBitmap->Height() - g.ViewRect.Bottom;
+    g.MaxLeft = mapBitmap->Width() - g.ViewRect.Right;
+    g.CenterX = w / 2;
+    g.CenterY = h / 2;
+}
+
+void ClampView(ViewGeometry& g, int mapWidth, int mapHeight) {
+    const i64 minLeft = -i64(g.CenterX) - 20;
+    const i64 maxLeft = i64(mapWidth) - g.CenterX + 20;
+    const i64 minTop = -i64(g.CenterY) - 20;
+    const i64 maxTop = i64(mapHeight) - g.CenterY + 20;
+    if (g.ViewLeft < minLeft)
+        g.ViewLeft = Saturate(minLeft);
+    if (g.ViewLeft > maxLeft)
+        g.ViewLeft = Saturate(maxLeft);
+    if (g.ViewTop < minTop)
+        g.ViewTop = Saturate(minTop);
+    if (g.ViewTop > maxTop)
+        g.ViewTop = Saturate(maxTop);
+}
+
+Point ViewToMap(const ViewGeometry& g, Point view) {
+    return Point{Saturate(i64(g.ViewLeft) + view.x), Saturate(i64(g.ViewTop) + view.y)};
+}
+
+Point ViewPositionFor(const ViewGeometry& g, Point map) {
+    return Point{Saturate(i64(map.x) - g.CenterX), Saturate(i64(map.y) - g.CenterY)};
+}
+
+Point OverviewToMap(const ViewGeometry& g, Point overview) {
+    if (g.OverviewScale <= 0)
+        return Point{};
+    return Point{RoundHalfEven(overview.x / g.OverviewScale),
+                 RoundHalfEven(overview.y / g.OverviewScale)};
+}
+
+Point MapToOverview(const ViewGeometry& g, Point map) {
+    return Point{RoundHalfEven(g.OverviewScale * map.x), RoundHalfEven(g.OverviewScale * map.y)};
+}
+
+} // namespace orvd
