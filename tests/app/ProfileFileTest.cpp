@@ -1,0 +1,406 @@
+#include "app/ProfileFile.h"
+
+#include "app/Error.h"
+#include "app/ProfileStorage.h"
+#include "app/TextCase.h"
+
+#include <cerrno>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <gtest/gtest.h>
+#include <sys/mount.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace orvd {
+namespace {
+
+namespace fs = std::filesystem;
+
+// Odd file content straight from memory.
+class MemoryStorage : public ProfileStorage {
+public:
+    std::string content;
+    int stores = 0;
+    std::string Load(const std::string&) const override { return content; }
+    void Store(const std::string&, std::string_view bytes) override {
+        content = bytes;
+        ++stores;
+    }
+};
+
+struct MemoryProfile {
+    MemoryStorage storage;
+    ProfileFile file{"mem.ini", storage};
+    explicit MemoryProfile(std::string content) { storage.content = std::move(content); }
+};
+
+TEST(ProfileRead, ReadsFilesOfOtherProgramsAsWindowsDoes) {
+    MemoryProfile p("\xEF\xBB\xBF"
+                    "stray=outside any section\n"
+                    "[Config]\n"
+                    "; Language=Comment\n"
+                    "\n"
+                    "no equals sign here\n"
+                    "  Language  =  Neder  \r\n"
+                    "=nameless\n"
+                    "Speed=1=2\r"
+                    "\n"
+                    "[ Other ]\r\n"
+                    "Language=Fries\n"
+                    "[CONFIG]\n"
+                    "late=yes");
+    ProfileFile& f = p.file;
+    EXPECT_EQ(f.ReadText("Config", "Language", "x"), "Neder");
+    EXPECT_EQ(f.ReadText("config", "LANGUAGE", "x"), "Neder");
+    EXPECT_EQ(f.ReadText("Config", "Speed", "x"), "1=2");
+    EXPECT_EQ(f.ReadText("Other", "language", "x"), "Fries");
+    EXPECT_EQ(f.ReadText("Config", "late", "x"), "yes"); // a repeated section reads as one
+    EXPECT_EQ(f.ReadText("Config", "stray", "x"), "x");
+    EXPECT_EQ(f.ReadText("Config", "no equals sign here", "x"), "x");
+    EXPECT_EQ(f.ReadText("Missing", "Language", "dflt"), "dflt");
+    std::vector<std::string> names{"old"};
+    f.ReadKeyNames("Config", names);
+    EXPECT_EQ(names, (std::vector<std::string>{"Language", "Speed", "late"}));
+    f.ReadKeyNames("Missing", names);
+    EXPECT_TRUE(names.empty());
+}
+
+TEST(ProfileRead, FirstOfTwoEqualKeysAndLatin1Case) {
+    MemoryProfile p("[Data]\r\nHarbour=1,2\r\nharbour=3,4\r\n\xC4rger=5\r\n\x8Ale=6\r\n");
+    EXPECT_EQ(p.file.ReadText("DATA", "HARBOUR", ""), "1,2");
+    EXPECT_EQ(p.file.ReadText("data", "\xE4rger", ""), "5");
+    EXPECT_EQ(p.file.ReadText("data",
+                              "\x9A"
+                              "LE",
+                              ""),
+              "6");
+}
+
+TEST(ProfileRead, CutsLongValuesAndStopsAtNul) {
+    const std::string longValue(5000, 'v');
+    MemoryProfile p("[S]\nlong=" + longValue + "\nnul=ab" + std::string(1, '\0') + "cd\n");
+    EXPECT_EQ(p.file.ReadText("S", "long", ""), std::string(1023, 'v'));
+    EXPECT_EQ(p.file.ReadText("S", "missing", longValue), std::string(1023, 'v'));
+    EXPECT_EQ(p.file.ReadText("S", "nul", ""), "ab");
+}
+
+TEST(ProfileRead, HostileContentNeverFails) {
+    std::string binary;
+    for (int i = 0; i < 100000; ++i) {
+        binary += char((i * 7919) & 0xFF);
+    }
+    MemoryProfile p(binary);
+    EXPECT_EQ(p.file.ReadText("S", "k", "d"), "d");
+    std::vector<std::string> lines;
+    p.file.ReadEntries("S", lines);
+
+    p.storage.content = "[S]\n" + std::string(1 << 20, 'k') + "=v\nk=" + std::string(1 << 20, '7') +
+                        "\n[" + std::string(1 << 20, '[');
+    EXPECT_EQ(p.file.ReadText("S", "k", ""), std::string(1023, '7'));
+    EXPECT_EQ(p.file.ReadNumber("S", "k", 4), 4);
+}
+
+TEST(ProfileRead, NumbersAndFlags) {
+    MemoryProfile p("[N]\na=0x1F\nb=0X1F\nc=$1f\nd=0x\ne=12abc\nf=+$10\ng=-2147483648\n"
+                    "h=$80000000\ni=  42  \nj=2\nk=-1\nl=yes\nm=0\nn=\n");
+    ProfileFile& f = p.file;
+    EXPECT_EQ(f.ReadNumber("N", "a", 7), 31);
+    EXPECT_EQ(f.ReadNumber("N", "b", 7), 31);
+    EXPECT_EQ(f.ReadNumber("N", "c", 7), 31);
+    EXPECT_EQ(f.ReadNumber("N", "d", 7), 7);
+    EXPECT_EQ(f.ReadNumber("N", "e", 7), 7);
+    EXPECT_EQ(f.ReadNumber("N", "f", 7), 7);
+    EXPECT_EQ(f.ReadNumber("N", "g", 7), 7);
+    EXPECT_EQ(f.ReadNumber("N", "h", 7), std::int32_t(-2147483647 - 1));
+    EXPECT_EQ(f.ReadNumber("N", "i", 7), 42);
+    EXPECT_EQ(f.ReadNumber("N", "n", 7), 7);
+    EXPECT_TRUE(f.ReadFlag("N", "j", false));
+    EXPECT_TRUE(f.ReadFlag("N", "k", false));
+    EXPECT_FALSE(f.ReadFlag("N", "l", false));
+    EXPECT_TRUE(f.ReadFlag("N", "l", true));
+    EXPECT_FALSE(f.ReadFlag("N", "m", true));
+    EXPECT_TRUE(f.ReadFlag("N", "missing", true));
+}
+
+TEST(ProfileRead, KeyNamesStopAtTheBuffer) {
+    // 8191 bytes of names with their terminators fit exactly beside the final terminator.
+    std::string content = "[S]\n";
+    std::vector<std::string> expected;
+    for (int i = 0; i < 80; ++i) {
+        expected.push_back(std::string(89, 'a') + std::to_string(1000 + i)); // 93 + 1 bytes
+        content += expected.back() + "=1\n";
+    }
+    const std::string filler(8191 - 80 * 94 - 1, 'z'); // 670 bytes
+    content += filler + "=1\n";
+    expected.push_back(filler);
+    MemoryProfile p(content);
+    std::vector<std::string> names;
+    p.file.ReadKeyNames("S", names);
+    EXPECT_EQ(names, expected);
+
+    p.storage.content = content + "next=1\n";
+    p.file.ReadKeyNames("S", names);
+    EXPECT_EQ(names, expected);
+
+    // One byte more: the last name comes back cut, the rest not at all.
+    p.storage.content = content;
+    p.storage.content.insert(4, "b=1\n");
+    p.file.ReadKeyNames("S", names);
+    ASSERT_EQ(names.size(), expected.size() + 1);
+    EXPECT_EQ(names.back(), filler.substr(0, filler.size() - 2));
+}
+
+TEST(ProfileEntries, MergesNamesIgnoringCaseAndDropsEmptyValues) {
+    MemoryProfile p("[DATA]\nHarbour=1,2\nOak=5,5\nharbour=3,4\nEmpty=\n  Mill = 7,8 \n"
+                    "\xC9glise=1,1\n\xE9GLISE=2,2\n[Other]\nx=1\n");
+    std::vector<std::string> lines;
+    p.file.ReadEntries("data", lines);
+    EXPECT_EQ(lines,
+              (std::vector<std::string>{"harbour=1,2", "Oak=5,5", "Mill=7,8", "\xE9GLISE=1,1"}));
+
+    // The list is updated, not emptied: kept lines stay, matches are replaced in place, and a
+    // line of a key whose value is empty is deleted.
+    lines = {"keep=me", "OAK=0,0", "empty=old", "Empty=second"};
+    p.file.ReadEntries("DATA", lines);
+    EXPECT_EQ(lines, (std::vector<std::string>{"keep=me", "Oak=5,5", "Empty=second", "harbour=1,2",
+                                               "Mill=7,8", "\xE9GLISE=1,1"}));
+}
+
+TEST(ProfileEntries, CaseFoldCoversWindows1252Letters) {
+    EXPECT_TRUE(SameTextIgnoringCase("ABCZ", "abcz"));
+    EXPECT_TRUE(SameTextIgnoringCase("\xC0\xD6\xD8\xDE", "\xE0\xF6\xF8\xFE"));
+    EXPECT_TRUE(SameTextIgnoringCase("\x8A\x8C\x8E\x9F", "\x9A\x9C\x9E\xFF"));
+    EXPECT_FALSE(SameTextIgnoringCase("\xD7", "\xF7")); // multiplication and division signs
+    EXPECT_FALSE(SameTextIgnoringCase("@[", "`{"));
+    EXPECT_FALSE(SameTextIgnoringCase("\xDF", "\xFF"));
+    EXPECT_FALSE(SameTextIgnoringCase("ab", "abc"));
+}
+
+TEST(ProfileWrite, ChangesOnlyTheLineItMust) {
+    const std::string before = "; settings\n[Config]\nLanguage=Engli\r\n  Speed = 20 \nlang"
+                               "uage=second\nodd line\n\n[Other]\r\nSpeed=1\n";
+    MemoryProfile p(before);
+    p.file.WriteText("CONFIG", "speed", "35");
+    EXPECT_EQ(p.storage.content, "; settings\n[Config]\nLanguage=Engli\r\n  Speed =35\r\nlang"
+                                 "uage=second\nodd line\n\n[Other]\r\nSpeed=1\n");
+    p.file.WriteText("Config", "LANGUAGE", "Neder");
+    EXPECT_EQ(p.file.ReadText("Config", "Language", ""), "Neder");
+    EXPECT_NE(p.storage.content.find("uage=second\n"), std::string::npos);
+
+    // A new key goes after the section's last entry; a new section at the end.
+    p.file.WriteNumber("Other", "Count", -12);
+    p.file.WriteFlag("New", "On", true);
+    EXPECT_EQ(p.storage.content, "; settings\n[Config]\nLanguage=Neder\r\n  Speed =35\r\nlang"
+                                 "uage=second\nodd line\n\n[Other]\r\nSpeed=1\nCount=-12\r\n"
+                                 "\r\n[New]\r\nOn=1\r\n");
+}
+
+TEST(ProfileWrite, AddsToFilesWithoutFinalLineEnd) {
+    MemoryProfile p("[A]\nx=1");
+    p.file.WriteText("A", "y", "2");
+    EXPECT_EQ(p.storage.content, "[A]\nx=1\r\ny=2\r\n");
+    p.storage.content = "[A]";
+    p.file.WriteText("a", "y", "2");
+    EXPECT_EQ(p.storage.content, "[A]\r\ny=2\r\n");
+    p.storage.content = "[A]\nx=1";
+    p.file.WriteText("B", "y", "2");
+    EXPECT_EQ(p.storage.content, "[A]\nx=1\r\n\r\n[B]\r\ny=2\r\n");
+    p.storage.content = "\xEF\xBB\xBF";
+    p.file.WriteText("B", "y", "2");
+    EXPECT_EQ(p.storage.content, "\xEF\xBB\xBF[B]\r\ny=2\r\n");
+    p.storage.content = "";
+    p.file.WriteText("B", "y", "2");
+    EXPECT_EQ(p.storage.content, "[B]\r\ny=2\r\n");
+}
+
+TEST(ProfileWrite, ValuesCannotInjectLines) {
+    MemoryProfile p("");
+    p.file.WriteText("DATA", "evil\r\n[X]", "1\r\n[PROPERTIES]\r\nName=x");
+    std::vector<std::string> names;
+    p.file.ReadKeyNames("DATA", names);
+    ASSERT_EQ(names.size(), 1u);
+    EXPECT_EQ(p.file.ReadText("DATA", names[0], ""), "1  [PROPERTIES]  Name=x");
+    EXPECT_EQ(p.file.ReadText("PROPERTIES", "Name", "none"), "none");
+}
+
+TEST(ProfileWrite, RemoveSectionKeepsTheRest) {
+    MemoryProfile p("\xEF\xBB\xBF[DATA]\na=1\n; note\n[PROPERTIES]\r\nName=x\n[data]\nb=2\n");
+    p.file.RemoveSection("Data");
+    EXPECT_EQ(p.storage.content, "\xEF\xBB\xBF[PROPERTIES]\r\nName=x\n");
+    p.file.RemoveSection("Missing");
+    EXPECT_EQ(p.storage.stores, 1);
+}
+
+// Real files in a fresh folder of their own.
+class ProfileDiskTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        char pattern[] = "/tmp/orvd-profile-XXXXXX";
+        ASSERT_NE(mkdtemp(pattern), nullptr);
+        dir_ = pattern;
+    }
+    void TearDown() override {
+        chmod(dir_.c_str(), 0700);
+        std::error_code ec;
+        fs::remove_all(dir_, ec);
+    }
+    std::string PathOf(const std::string& name) const { return dir_ + "/" + name; }
+    static std::string Contents(const std::string& path) {
+        std::ifstream in(path, std::ios::binary);
+        return std::string(std::istreambuf_iterator<char>(in), {});
+    }
+    static void Put(const std::string& path, const std::string& bytes) {
+        std::ofstream(path, std::ios::binary) << bytes;
+    }
+    std::size_t EntriesInDir() const {
+        return std::size_t(std::distance(fs::directory_iterator(dir_), fs::directory_iterator()));
+    }
+    static void ExpectUnableToWrite(ProfileFile& f) {
+        try {
+            f.WriteText("Config", "Language", "Neder");
+            ADD_FAILURE() << "no error";
+        } catch (const Error& e) {
+            EXPECT_EQ(std::string(e.what()), "Unable to write to " + f.Path());
+        }
+    }
+    std::string dir_;
+};
+
+TEST_F(ProfileDiskTest, CreatesAndRewritesAFileKeepingItsMode) {
+    const std::string path = PathOf("ORVDMAP.ini");
+    ProfileFile f(path);
+    EXPECT_EQ(f.ReadText("Config", "Language", "Engli"), "Engli");
+    EXPECT_FALSE(fs::exists(path)); // reading never creates the file
+    f.WriteText("Config", "Language", "Neder");
+    f.WriteNumber("Config", "AnimationSpeed", 20);
+    EXPECT_EQ(Contents(path), "[Config]\r\nLanguage=Neder\r\nAnimationSpeed=20\r\n");
+
+    chmod(path.c_str(), 0640);
+    f.WriteFlag("Config", "Animate", false);
+    struct stat st {};
+    ASSERT_EQ(stat(path.c_str(), &st), 0);
+    EXPECT_EQ(st.st_mode & 07777, 0640u);
+    EXPECT_EQ(f.ReadText("Config", "Animate", ""), "0");
+    EXPECT_EQ(EntriesInDir(), 1u); // no temporary file left behind
+}
+
+TEST_F(ProfileDiskTest, WritesThroughASymbolicLink) {
+    const std::string real = PathOf("real.ini");
+    const std::string link = PathOf("link.ini");
+    Put(real, "[A]\nx=1\n");
+    ASSERT_EQ(symlink(real.c_str(), link.c_str()), 0);
+    ProfileFile(link).WriteText("A", "x", "2");
+    EXPECT_TRUE(fs::is_symlink(link));
+    EXPECT_EQ(Contents(real), "[A]\nx=2\r\n");
+}
+
+TEST_F(ProfileDiskTest, UnwritablePlacesFailAndKeepTheFile) {
+    ProfileFile missingFolder(PathOf("nowhere/ORVDMAP.ini"));
+    ExpectUnableToWrite(missingFolder);
+    EXPECT_FALSE(fs::exists(PathOf("nowhere")));
+
+    const std::string path = PathOf("ro.ini");
+    Put(path, "[Config]\nLanguage=Engli\n");
+    ProfileFile readOnlyFile(path);
+    chmod(path.c_str(), 0444);
+    ExpectUnableToWrite(readOnlyFile);
+    EXPECT_EQ(Contents(path), "[Config]\nLanguage=Engli\n");
+    chmod(path.c_str(), 0644);
+
+    chmod(dir_.c_str(), 0555);
+    ProfileFile readOnlyFolder(path);
+    ExpectUnableToWrite(readOnlyFolder);
+    EXPECT_THROW(readOnlyFolder.RemoveSection("Config"), Error);
+    chmod(dir_.c_str(), 0700);
+    EXPECT_EQ(Contents(path), "[Config]\nLanguage=Engli\n");
+    EXPECT_EQ(EntriesInDir(), 1u);
+
+    fs::create_directory(PathOf("folder.ini"));
+    ProfileFile aFolder(PathOf("folder.ini"));
+    EXPECT_EQ(aFolder.ReadText("Config", "Language", "d"), "d");
+    ExpectUnableToWrite(aFolder);
+}
+
+TEST_F(ProfileDiskTest, UnreadableFileReadsAsMissing) {
+    const std::string path = PathOf("locked.ini");
+    Put(path, "[Config]\nLanguage=Neder\n");
+    chmod(path.c_str(), 0000);
+    if (access(path.c_str(), R_OK) == 0) {
+        GTEST_SKIP() << "running as root: permission bits do not stop reading";
+    }
+    EXPECT_EQ(ProfileFile(path).ReadText("Config", "Language", "d"), "d");
+}
+
+// Fails one step of the replacement.
+class FailingStorage : public ProfileStorage {
+public:
+    enum class Step { Write, Flush, Rename } failAt;
+    explicit FailingStorage(Step step) : failAt(step) {}
+
+protected:
+    bool WriteAll(int fd, std::string_view bytes) override {
+        if (failAt == Step::Write) {
+            // A disk that fills up half-way through.
+            ProfileStorage::WriteAll(fd, bytes.substr(0, bytes.size() / 2));
+            errno = ENOSPC;
+            return false;
+        }
+        return ProfileStorage::WriteAll(fd, bytes);
+    }
+    bool Flush(int fd) override {
+        if (failAt == Step::Flush) {
+            errno = EIO;
+            return false;
+        }
+        return ProfileStorage::Flush(fd);
+    }
+    bool Rename(const std::string& from, const std::string& to) override {
+        if (failAt == Step::Rename) {
+            errno = EXDEV;
+            return false;
+        }
+        return ProfileStorage::Rename(from, to);
+    }
+};
+
+TEST_F(ProfileDiskTest, FailingStepLeavesTheOldFileWhole) {
+    const std::string path = PathOf("NR_Engli.dat");
+    const std::string before = "[PROPERTIES]\r\nName=English\r\n[DATA]\r\nOakford=1200,850\r\n";
+    for (auto step :
+         {FailingStorage::Step::Write, FailingStorage::Step::Flush, FailingStorage::Step::Rename}) {
+        Put(path, before);
+        FailingStorage storage(step);
+        ProfileFile f(path, storage);
+        EXPECT_THROW(f.RemoveSection("DATA"), Error);
+        EXPECT_EQ(Contents(path), before);
+        EXPECT_EQ(EntriesInDir(), 1u);
+    }
+}
+
+TEST_F(ProfileDiskTest, FullDiskLeavesTheOldFileWhole) {
+    const std::string mountPoint = PathOf("small");
+    fs::create_directory(mountPoint);
+    if (mount("tmpfs", mountPoint.c_str(), "tmpfs", 0, "size=64k") != 0) {
+        GTEST_SKIP() << "cannot mount a tmpfs here";
+    }
+    const std::string path = mountPoint + "/ORVDMAP.ini";
+    ProfileFile f(path);
+    f.WriteText("Config", "Language", "Engli");
+    const std::string before = Contents(path);
+    bool failed = false;
+    try {
+        f.WriteText("Config", "Big", std::string(200000, 'x'));
+    } catch (const Error& e) {
+        failed = true;
+        EXPECT_EQ(std::string(e.what()), "Unable to write to " + path);
+    }
+    EXPECT_TRUE(failed);
+    EXPECT_EQ(Contents(path), before);
+    EXPECT_EQ(std::distance(fs::directory_iterator(mountPoint), fs::directory_iterator()), 1);
+    umount(mountPoint.c_str());
+}
+
+} // namespace
+} // namespace orvd

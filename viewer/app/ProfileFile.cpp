@@ -1,0 +1,305 @@
+#include "app/ProfileFile.h"
+
+#include "app/ProfileStorage.h"
+#include "app/TextCase.h"
+#include "mapdata/TesselUtils.h"
+
+#include <string>
+#include <unordered_map>
+
+namespace orvd {
+
+namespace {
+
+bool IsBlank(char c) {
+    return c == ' ' || c == '\t' || c == '\r' || c == '\v' || c == '\f';
+}
+
+std::string_view Trimmed(std::string_view text) {
+    while (!text.empty() && IsBlank(text.front())) {
+        text.remove_prefix(1);
+    }
+    while (!text.empty() && IsBlank(text.back())) {
+        text.remove_suffix(1);
+    }
+    return text;
+}
+
+// A key name or value as a caller sees it: up to a NUL byte, at most `limit` bytes.
+std::string CText(std::string_view text, std::size_t limit) {
+    const auto nul = text.find('\0');
+    if (nul != std::string_view::npos) {
+        text = text.substr(0, nul);
+    }
+    return std::string(text.substr(0, limit));
+}
+
+std::string OneLine(std::string_view text) {
+    std::string line(text);
+    for (char& c : line) {
+        if (c == '\r' || c == '\n') {
+            c = ' ';
+        }
+    }
+    return line;
+}
+
+struct Entry {
+    std::string_view key;
+    std::string_view value;
+    std::size_t valueBegin; // just after the "="
+    std::size_t next;       // start of the following line
+};
+
+struct Section {
+    std::string_view name;
+    std::size_t begin;    // start of the header line
+    std::size_t end;      // start of the next header line, or the end of the file
+    std::size_t lastNext; // start of the line after the last entry (or after the header)
+    bool lastHasLineEnd;
+    std::vector<Entry> entries;
+};
+
+// The sections of a file, read from its bytes. Never fails: anything that is neither a section
+// header nor an entry is skipped.
+std::vector<Section> Parse(std::string_view bytes) {
+    std::vector<Section> sections;
+    std::size_t pos = 0;
+    if (bytes.substr(0, 3) == "\xEF\xBB\xBF") {
+        pos = 3;
+    }
+    while (pos < bytes.size()) {
+        const std::size_t begin = pos;
+        const std::size_t newline = bytes.find('\n', pos);
+        const bool hasLineEnd = newline != std::string_view::npos;
+        const std::size_t contentEnd = hasLineEnd ? newline : bytes.size();
+        pos = hasLineEnd ? newline + 1 : bytes.size();
+        const std::string_view line = Trimmed(bytes.substr(begin, contentEnd - begin));
+        if (line.empty() || line.front() == ';') {
+            continue;
+        }
+        if (line.front() == '[') {
+            const auto close = line.find(']');
+            if (close != std::string_view::npos) {
+                if (!sections.empty()) {
+                    sections.back().end = begin;
+                }
+                sections.push_back(
+                    {Trimmed(line.substr(1, close - 1)), begin, bytes.size(), pos, hasLineEnd, {}});
+            }
+            continue;
+        }
+        const auto eq = line.find('=');
+        if (eq == std::string_view::npos || sections.empty()) {
+            continue;
+        }
+        const std::string_view key = Trimmed(line.substr(0, eq));
+        if (key.empty()) {
+            continue;
+        }
+        const std::size_t valueBegin = std::size_t(line.data() - bytes.data()) + eq + 1;
+        Section& section = sections.back();
+        section.entries.push_back({key, Trimmed(line.substr(eq + 1)), valueBegin, pos});
+        section.lastNext = pos;
+        section.lastHasLineEnd = hasLineEnd;
+    }
+    return sections;
+}
+
+const Entry* FindEntry(const std::vector<Section>& sections, std::string_view section,
+                       std::string_view key) {
+    for (const Section& s : sections) {
+        if (!SameTextIgnoringCase(s.name, section)) {
+            continue;
+        }
+        for (const Entry& e : s.entries) {
+            if (SameTextIgnoringCase(e.key, key)) {
+                return &e;
+            }
+        }
+    }
+    return nullptr;
+}
+
+std::vector<std::string> KeyNames(const std::vector<Section>& sections, std::string_view section) {
+    std::vector<std::string> names;
+    std::size_t room = ProfileFile::kKeyNameBufferSize - 1; // the list's own terminating byte
+    for (const Section& s : sections) {
+        if (!SameTextIgnoringCase(s.name, section)) {
+            continue;
+        }
+        for (const Entry& e : s.entries) {
+            std::string name = CText(e.key, std::string::npos);
+            if (name.empty()) {
+                continue;
+            }
+            if (name.size() + 1 > room) {
+                if (room > 1) {
+                    name.resize(room - 1);
+                    names.push_back(std::move(name));
+                }
+                return names;
+            }
+            room -= name.size() + 1;
+            names.push_back(std::move(name));
+        }
+    }
+    return names;
+}
+
+std::string_view NamePart(std::string_view line) {
+    return line.substr(0, line.find('='));
+}
+
+} // namespace
+
+ProfileFile::ProfileFile(std::string path)
+    : ProfileFile(std::move(path), ProfileStorage::Default()) {}
+
+ProfileFile::ProfileFile(std::string path, ProfileStorage& storage)
+    : path_(std::move(path)), storage_(&storage) {}
+
+std::string ProfileFile::ReadText(std::string_view section, std::string_view key,
+                                  std::string_view defaultText) const {
+    const std::string bytes = storage_->Load(path_);
+    const auto sections = Parse(bytes);
+    const Entry* entry = FindEntry(sections, Trimmed(section), Trimmed(key));
+    return CText(entry != nullptr ? entry->value : defaultText, kMaxTextLength);
+}
+
+void ProfileFile::WriteText(std::string_view section, std::string_view key,
+                            std::string_view value) {
+    const std::string sectionName = OneLine(Trimmed(section));
+    const std::string keyName = OneLine(Trimmed(key));
+    const std::string valueText = OneLine(value);
+
+    std::string bytes = storage_->Load(path_);
+    const auto sections = Parse(bytes);
+    if (const Entry* entry = FindEntry(sections, sectionName, keyName)) {
+        bytes.replace(entry->valueBegin, entry->next - entry->valueBegin, valueText + "\r\n");
+        storage_->Store(path_, bytes);
+        return;
+    }
+    const std::string line = keyName + "=" + valueText + "\r\n";
+    for (const Section& s : sections) {
+        if (SameTextIgnoringCase(s.name, sectionName)) {
+            bytes.insert(s.lastNext, s.lastHasLineEnd ? line : "\r\n" + line);
+            storage_->Store(path_, bytes);
+            return;
+        }
+    }
+    const bool onlyMark = bytes == "\xEF\xBB\xBF";
+    if (!bytes.empty() && !onlyMark) {
+        if (bytes.back() != '\n') {
+            bytes += "\r\n";
+        }
+        bytes += "\r\n";
+    }
+    bytes += "[" + sectionName + "]\r\n" + line;
+    storage_->Store(path_, bytes);
+}
+
+std::int32_t ProfileFile::ReadNumber(std::string_view section, std::string_view key,
+                                     std::int32_t defaultValue) const {
+    std::string text = ReadText(section, key, "");
+    if (text.size() > 2 && text[0] == '0' && (text[1] == 'x' || text[1] == 'X')) {
+        text.replace(0, 2, "$");
+    }
+    return ParseIntegerText(text).value_or(defaultValue);
+}
+
+void ProfileFile::WriteNumber(std::string_view section, std::string_view key, std::int32_t value) {
+    WriteText(section, key, std::to_string(value));
+}
+
+bool ProfileFile::ReadFlag(std::string_view section, std::string_view key,
+                           bool defaultValue) const {
+    return ReadNumber(section, key, defaultValue ? 1 : 0) != 0;
+}
+
+void ProfileFile::WriteFlag(std::string_view section, std::string_view key, bool value) {
+    WriteText(section, key, value ? "1" : "0");
+}
+
+void ProfileFile::ReadKeyNames(std::string_view section, std::vector<std::string>& names) const {
+    const std::string bytes = storage_->Load(path_);
+    names = KeyNames(Parse(bytes), Trimmed(section));
+}
+
+void ProfileFile::ReadEntries(std::string_view section, std::vector<std::string>& lines) const {
+    const std::string bytes = storage_->Load(path_);
+    const auto sections = Parse(bytes);
+    const std::string_view sectionName = Trimmed(section);
+
+    // First value of each key, as ReadText gives it.
+    std::unordered_map<std::string, std::string_view> values;
+    for (const Section& s : sections) {
+        if (SameTextIgnoringCase(s.name, sectionName)) {
+            for (const Entry& e : s.entries) {
+                values.emplace(FoldedText(e.key), e.value);
+            }
+        }
+    }
+
+    // Lines are only marked deleted during the update, so the positions stay valid; a name's
+    // positions are in list order and the first live one is always at `head`.
+    struct Positions {
+        std::vector<std::size_t> at;
+        std::size_t head = 0;
+    };
+    std::unordered_map<std::string, Positions> positions;
+    std::vector<bool> live(lines.size(), true);
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        positions[FoldedText(NamePart(lines[i]))].at.push_back(i);
+    }
+
+    for (const std::string& name : KeyNames(sections, sectionName)) {
+        const std::string folded = FoldedText(name);
+        const auto found = values.find(folded);
+        const std::string value =
+            found != values.end() ? CText(found->second, kMaxTextLength) : std::string();
+        Positions& p = positions[folded];
+        const bool hasLine = p.head < p.at.size();
+        if (!value.empty()) {
+            if (hasLine) {
+                lines[p.at[p.head]] = name + "=" + value;
+            } else {
+                p.at.push_back(lines.size());
+                lines.push_back(name + "=" + value);
+                live.push_back(true);
+            }
+        } else if (hasLine) {
+            live[p.at[p.head]] = false;
+            ++p.head;
+        }
+    }
+
+    std::size_t kept = 0;
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        if (live[i]) {
+            if (kept != i) {
+                lines[kept] = std::move(lines[i]);
+            }
+            ++kept;
+        }
+    }
+    lines.resize(kept);
+}
+
+void ProfileFile::RemoveSection(std::string_view section) {
+    std::string bytes = storage_->Load(path_);
+    const auto sections = Parse(bytes);
+    const std::string_view sectionName = Trimmed(section);
+    bool changed = false;
+    for (auto s = sections.rbegin(); s != sections.rend(); ++s) {
+        if (SameTextIgnoringCase(s->name, sectionName)) {
+            bytes.erase(s->begin, s->end - s->begin);
+            changed = true;
+        }
+    }
+    if (changed) {
+        storage_->Store(path_, bytes);
+    }
+}
+
+} // namespace orvd

@@ -1,0 +1,38 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace orvd {
+
+// The one place where profile files touch the disk. Each call opens, uses and closes the file;
+// nothing stays open in between.
+//
+// Store replaces a file as a whole and never leaves a torn file behind: the bytes go into a
+// temporary file beside it, which is flushed and then renamed over the old one, keeping the old
+// file's permission bits (a new file gets 0666 less the umask). A file without any write bit,
+// or one in a folder without any write bit, counts as read-only even for root, like the
+// read-only attribute on Windows. The protected steps are virtual so that tests can make one
+// of them fail.
+class ProfileStorage {
+public:
+    virtual ~ProfileStorage() = default;
+
+    // The whole file. Empty when it is missing or cannot be read; never fails.
+    virtual std::string Load(const std::string& path) const;
+
+    // Throws orvd::Error("Unable to write to " + path) when the file cannot be replaced; the
+    // old file is then unchanged and no temporary file is left.
+    virtual void Store(const std::string& path, std::string_view bytes);
+
+    // The storage every ProfileFile uses unless it is given another.
+    static ProfileStorage& Default();
+
+protected:
+    // Each returns false on failure (errno set).
+    virtual bool WriteAll(int fd, std::string_view bytes);
+    virtual bool Flush(int fd);
+    virtual bool Rename(const std::string& from, const std::string& to);
+};
+
+} // namespace orvd

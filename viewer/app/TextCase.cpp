@@ -1,0 +1,42 @@
+#include "app/TextCase.h"
+
+namespace orvd {
+
+unsigned char FoldCase(unsigned char c) {
+    if ((c >= 'A' && c <= 'Z') || (c >= 0xC0 && c <= 0xDE && c != 0xD7)) {
+        return static_cast<unsigned char>(c + 0x20);
+    }
+    switch (c) {
+    case 0x8A: // Š
+    case 0x8C: // Œ
+    case 0x8E: // Ž
+        return static_cast<unsigned char>(c + 0x10);
+    case 0x9F: // Ÿ
+        return 0xFF;
+    default:
+        return c;
+    }
+}
+
+std::string FoldedText(std::string_view text) {
+    std::string folded(text);
+    for (char& c : folded) {
+        c = static_cast<char>(FoldCase(static_cast<unsigned char>(c)));
+    }
+    return folded;
+}
+
+bool SameTextIgnoringCase(std::string_view a, std::string_view b) {
+    if (a.size() != b.size()) {
+        return false;
+    }
+    for (std::size_t i = 0; i < a.size(); ++i) {
+        if (FoldCase(static_cast<unsigned char>(a[i])) !=
+            FoldCase(static_cast<unsigned char>(b[i]))) {
+            return false;
+        }
+    }
+    return true;
+}
+
+} // namespace orvd
