@@ -1,0 +1,16 @@
+#pragma once
+
+#include "mapdata/Image.h"
+
+#include <string>
+
+namespace orvd::testing {
+
+// Encodes `image` as a baseline JPEG through libjpeg, for tests and benchmarks that need real
+// picture files. `grey` writes a one-component picture.
+std::string EncodeJpeg(const Image& image, int quality = 90, bool grey = false);
+
+// Writes bytes to a file; throws std::runtime_error when it cannot.
+void WriteFile(const std::string& path, const std::string& bytes);
+
+} // namespace orvd::testing

@@ -1,0 +1,47 @@
+#include "app/FileSystem.h"
+
+#include <cstdio>
+#include <memory>
+#include <sys/stat.h>
+
+namespace orvd {
+
+bool FileExists(const std::string& path) {
+    struct stat st {};
+    return ::stat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode);
+}
+
+std::optional<std::string> ReadWholeFile(const std::string& path, std::size_t maxBytes) {
+    std::unique_ptr<std::FILE, int (*)(std::FILE*)> file(std::fopen(path.c_str(), "rb"),
+                                                         &std::fclose);
+    if (!file)
+        return std::nullopt;
+    struct stat st {};
+    if (::fstat(::fileno(file.get()), &st) != 0 || !S_ISREG(st.st_mode) ||
+        std::size_t(st.st_size) > maxBytes)
+        return std::nullopt;
+    std::string bytes;
+    bytes.resize(std::size_t(st.st_size));
+    std::size_t got = std::fread(bytes.data(), 1, bytes.size(), file.get());
+    if (std::ferror(file.get()))
+        return std::nullopt;
+    bytes.resize(got); // the file may have shrunk since fstat
+    return bytes;
+}
+
+std::string DirectoryOf(const std::string& path) {
+    const auto slash = path.find_last_of('/');
+    if (slash == std::string::npos)
+        return "./";
+    return path.substr(0, slash + 1);
+}
+
+std::string ChangeExtension(const std::string& path, const std::string& extension) {
+    const auto slash = path.find_last_of('/');
+    const auto dot = path.find_last_of('.');
+    if (dot == std::string::npos || (slash != std::string::npos && dot < slash))
+        return path + extension;
+    return path.substr(0, dot) + extension;
+}
+
+} // namespace orvd

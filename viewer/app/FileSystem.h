@@ -1,0 +1,26 @@
+#pragma once
+
+#include <optional>
+#include <string>
+
+namespace orvd {
+
+// The few file-system questions the viewer asks outside the profile layer.
+
+// True when `path` names an existing regular file (a folder of that name does not count).
+bool FileExists(const std::string& path);
+
+// The whole content of the file, or nothing when it cannot be opened or read. Files larger than
+// `maxBytes` are not read (nothing is returned), so a huge file cannot exhaust memory.
+std::optional<std::string> ReadWholeFile(const std::string& path,
+                                         std::size_t maxBytes = std::size_t(1) << 30);
+
+// The directory part of a file path, trailing separator included ("/opt/orvd/ORVDMAP" gives
+// "/opt/orvd/"); "./" for a bare file name.
+std::string DirectoryOf(const std::string& path);
+
+// The path with its extension (the last "." of the file name and what follows) replaced by
+// `extension`; a name without extension gets `extension` appended.
+std::string ChangeExtension(const std::string& path, const std::string& extension);
+
+} // namespace orvd

@@ -1,0 +1,75 @@
+#include "app/HelpFile.h"
+
+#include <charconv>
+
+namespace orvd {
+namespace {
+
+std::string_view Trim(std::string_view s) {
+    while (!s.empty() && (s.front() == ' ' || s.front() == '\t'))
+        s.remove_prefix(1);
+    while (!s.empty() && (s.back() == ' ' || s.back() == '\t' || s.back() == '\r'))
+        s.remove_suffix(1);
+    return s;
+}
+
+void TrimBlankLines(std::string& text) {
+    while (!text.empty() && text.front() == '\n')
+        text.erase(0, 1);
+    while (!text.empty() && text.back() == '\n')
+        text.pop_back();
+}
+
+} // namespace
+
+HelpFile HelpFile::Parse(std::string_view bytes) {
+    HelpFile file;
+    HelpTopic* current = nullptr;
+    std::size_t pos = 0;
+    while (pos <= bytes.size()) {
+        std::size_t end = bytes.find('\n', pos);
+        if (end == std::string_view::npos)
+            end = bytes.size();
+        std::string_view line = bytes.substr(pos, end - pos);
+        if (!line.empty() && line.back() == '\r')
+            line.remove_suffix(1);
+        pos = end + 1;
+
+        if (!line.empty() && line.front() == ';')
+            continue;
+        if (!line.empty() && line.front() == '[') {
+            const auto close = line.find(']');
+            if (close != std::string_view::npos) {
+                const std::string_view id = line.substr(1, close - 1);
+                const std::string title(Trim(line.substr(close + 1)));
+                int context = 0;
+                const auto [ptr, ec] = std::from_chars(id.data(), id.data() + id.size(), context);
+                if (id == "contents") {
+                    file.hasContents_ = true;
+                    file.contents_ = HelpTopic{title, {}};
+                    current = &file.contents_;
+                    continue;
+                }
+                if (ec == std::errc() && ptr == id.data() + id.size()) {
+                    current = &(file.topics_[context] = HelpTopic{title, {}});
+                    continue;
+                }
+            }
+        }
+        if (current) {
+            current->Text.append(line);
+            current->Text.push_back('\n');
+        }
+    }
+    TrimBlankLines(file.contents_.Text);
+    for (auto& [context, topic] : file.topics_)
+        TrimBlankLines(topic.Text);
+    return file;
+}
+
+const HelpTopic* HelpFile::Find(int context) const {
+    const auto it = topics_.find(context);
+    return it == topics_.end() ? nullptr : &it->second;
+}
+
+} // namespace orvd

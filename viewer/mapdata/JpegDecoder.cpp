@@ -1,0 +1,120 @@
+#include "mapdata/JpegDecoder.h"
+
+#include <algorithm>
+#include <csetjmp>
+#include <cstdio>
+#include <jpeglib.h>
+#include <new>
+#include <vector>
+// after jpeglib.h, which it needs
+#include "app/Error.h"
+
+#include <jerror.h>
+
+namespace orvd {
+namespace {
+
+// libjpeg's default handler calls exit(); this one jumps back into DecodeJpeg instead.
+struct ErrorManager {
+    jpeg_error_mgr pub;
+    std::jmp_buf jump;
+    char message[JMSG_LENGTH_MAX];
+    bool truncated;
+};
+
+[[noreturn]] void OnError(j_common_ptr info) {
+    auto* manager = reinterpret_cast<ErrorManager*>(info->err);
+    (*info->err->format_message)(info, manager->message);
+    std::longjmp(manager->jump, 1);
+}
+
+// libjpeg only warns about a file that ends early and pads the picture with grey; a map picture
+// cut short is not decodable all the same.
+void OnMessage(j_common_ptr info, int level) {
+    auto* manager = reinterpret_cast<ErrorManager*>(info->err);
+    if (level < 0 && info->err->msg_code == JWRN_JPEG_EOF && !manager->truncated) {
+        manager->truncated = true;
+        (*info->err->format_message)(info, manager->message);
+    }
+}
+
+// CMYK from libjpeg is stored inverted by the usual writers, so white is 255, 255, 255, 255.
+void CmykRowToPixels(const JSAMPLE* cmyk, Pixel* out, JDIMENSION width) {
+    for (JDIMENSION x = 0; x < width; ++x, cmyk += 4) {
+        const unsigned k = cmyk[3];
+        out[x] = MakePixel(std::uint8_t(cmyk[0] * k / 255), std::uint8_t(cmyk[1] * k / 255),
+                           std::uint8_t(cmyk[2] * k / 255));
+    }
+}
+
+// Everything between setjmp and the end lives in plain C objects or in objects created before
+// setjmp, so a longjmp skips no destructor that matters.
+bool DecodeInto(jpeg_decompress_struct& info, ErrorManager& errors, std::string_view data,
+                Image& image, std::vector<JSAMPLE>& cmykRow) {
+    if (setjmp(errors.jump))
+        return false;
+    jpeg_create_decompress(&info);
+    jpeg_mem_src(&info, reinterpret_cast<const unsigned char*>(data.data()),
+                 static_cast<unsigned long>(data.size()));
+    jpeg_read_header(&info, TRUE);
+
+    if (!Image::SizeAllowed(int(std::min<JDIMENSION>(info.image_width, 0x7FFFFFFF)),
+                            int(std::min<JDIMENSION>(info.image_height, 0x7FFFFFFF)))) {
+        std::snprintf(errors.message, sizeof errors.message, "Picture size %u x %u is too large",
+                      unsigned(info.image_width), unsigned(info.image_height));
+        return false;
+    }
+
+    const bool cmyk = info.jpeg_color_space == JCS_CMYK || info.jpeg_color_space == JCS_YCCK;
+    info.out_color_space = cmyk ? JCS_CMYK : JCS_EXT_BGRA; // BGRA bytes are 0xAARRGGBB words
+    info.scale_num = 1;
+    info.scale_denom = 1;
+    info.dct_method = JDCT_ISLOW;
+    info.do_fancy_upsampling = TRUE;
+    info.do_block_smoothing = TRUE;
+    info.quantize_colors = FALSE;
+    jpeg_start_decompress(&info);
+
+    image.Resize(int(info.output_width), int(info.output_height), kBlackPixel);
+    if (cmyk)
+        cmykRow.resize(std::size_t(info.output_width) * 4);
+    while (info.output_scanline < info.output_height) {
+        const int y = int(info.output_scanline);
+        JSAMPROW row = cmyk ? cmykRow.data() : reinterpret_cast<JSAMPROW>(image.Row(y));
+        if (jpeg_read_scanlines(&info, &row, 1) != 1)
+            break;
+        if (cmyk)
+            CmykRowToPixels(cmykRow.data(), image.Row(y), info.output_width);
+    }
+    jpeg_finish_decompress(&info);
+    return !errors.truncated;
+}
+
+} // namespace
+
+void DecodeJpeg(std::string_view data, Image& image) {
+    static_assert(sizeof(Pixel) == 4);
+    jpeg_decompress_struct info{};
+    ErrorManager errors{};
+    info.err = jpeg_std_error(&errors.pub);
+    errors.pub.error_exit = OnError;
+    errors.pub.emit_message = OnMessage;
+    std::vector<JSAMPLE> cmykRow;
+
+    image.Clear();
+    bool ok = false;
+    try {
+        ok = DecodeInto(info, errors, data, image, cmykRow);
+    } catch (const Error& e) { // Image::Resize refused the size
+        std::snprintf(errors.message, sizeof errors.message, "%s", e.what());
+    } catch (const std::bad_alloc&) {
+        std::snprintf(errors.message, sizeof errors.message, "Out of memory");
+    }
+    jpeg_destroy_decompress(&info);
+    if (!ok) {
+        image.Clear();
+        throw Error(errors.message[0] ? errors.message : "Not a JPEG picture");
+    }
+}
+
+} // namespace orvd

@@ -1,0 +1,34 @@
+#!/usr/bin/env bash
+# Makes the viewer's pictures again: the splash background (a baseline JPEG, decoded by libjpeg at
+# run time), the lettering line of the splash, and the globe icon in 48, 32 and 16 pixels.
+# Needs ImageMagick and the DejaVu fonts (scripts/install-deps.sh installs both).
+set -euo pipefail
+cd "$(dirname "$0")"
+im=/usr/bin/convert
+font=/usr/share/fonts/truetype/dejavu/DejaVuSerif.ttf
+
+# 354 x 275, three components, baseline, a smooth gold gradient.
+"$im" -size 354x275 -define gradient:angle=135 gradient:'#F8E58C-#B8860B' \
+    -colorspace sRGB -type TrueColor -sampling-factor 2x2 -interlace none -quality 75 \
+    -strip gold.jpg
+
+# 297 x 25, 24-bit; its white background is the colour left out when it is drawn.
+"$im" -size 297x25 xc:white -font "$font" -pointsize 12 -fill '#6E3B0A' -gravity center \
+    -annotate +0+0 'Norrowen  ~  Fallowmere  ~  Brackenmoor' -type TrueColor \
+    PNG24:lettering.png
+
+# A globe on a stand, drawn at 96 pixels and reduced, so the small sizes stay smooth.
+"$im" -size 96x96 xc:none \
+    -fill '#8B5A2B' -stroke '#5C3A1A' -strokewidth 2 -draw 'rectangle 30,84 66,90' \
+    -draw 'rectangle 45,70 51,84' \
+    -fill none -stroke '#8B5A2B' -strokewidth 5 -draw 'arc 8,6 88,86 20,160' \
+    -fill '#2E7DC8' -stroke '#12406E' -strokewidth 3 -draw 'circle 48,40 48,6' \
+    -fill '#4CAF50' -stroke none -draw 'ellipse 38,30 12,9 0,360' -draw 'ellipse 60,50 11,13 0,360' \
+    -draw 'ellipse 34,56 7,5 0,360' \
+    -fill none -stroke '#BFE3FF' -strokewidth 1.5 -draw 'ellipse 48,40 15,34 0,360' \
+    -draw 'line 14,40 82,40' \
+    globe96.png
+for size in 48 32 16; do
+    "$im" globe96.png -resize ${size}x${size} PNG32:globe${size}.png
+done
+rm globe96.png
