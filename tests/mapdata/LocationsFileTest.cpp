@@ -1,0 +1,336 @@
+#include "mapdata/LocationsFile.h"
+
+#include "TempDir.h"
+#include "app/Error.h"
+#include "app/FileSystem.h"
+#include "app/ProfileStorage.h"
+
+#include <filesystem>
+#include <fstream>
+#include <gtest/gtest.h>
+#include <random>
+
+namespace orvd {
+namespace {
+
+using namespace std::string_literals;
+using testing::TempDir;
+
+void WriteFile(const std::string& path, const std::string& bytes) {
+    std::ofstream out(path, std::ios::binary);
+    out << bytes;
+}
+
+std::string Slurp(const std::string& path) {
+    return ReadWholeFile(path).value_or("<missing>");
+}
+
+std::string DataFile(const std::string& dataLines) {
+    return "[PROPERTIES]\r\nlanguage=English\r\n[DATA]\r\n" + dataLines;
+}
+
+// Every sane read keeps the lists parallel and the points on the map.
+void ExpectSane(const LocationsFileContent& c, std::int32_t w, std::int32_t h) {
+    ASSERT_EQ(c.Names.size(), c.Points.size());
+    for (const Point& p : c.Points) {
+        EXPECT_TRUE(p.x >= 0 && p.x <= w && p.y >= 0 && p.y <= h) << p.x << "," << p.y;
+    }
+}
+
+TEST(LocationsFile, LineTableOnAMapOf1300By1300) {
+    struct Row {
+        const char* line;
+        bool present;
+        Point point;
+    };
+    const Row rows[] = {
+        {"Oakford=1200,850", true, {1200, 850}},
+        {"Oakford=$4B0,850", true, {1200, 850}},
+        {"Oakford=1200, 850", true, {1200, 850}},
+        {"Oakford=1200, 8501", true, {1200, 850}},
+        {"Oakford=1200,12345", true, {1200, 1234}},
+        {"Oakford=1200 ,850", true, {0, 850}},
+        {"Oakford=850", true, {0, 850}},
+        {"Oakford=-5,20", true, {0, 20}},
+        {"Oakford=99999,20", true, {1300, 20}},
+        {"Oakford=1300,1300", true, {1300, 1300}},
+        {"Oakford=12,-1234", true, {12, 0}},    // "-123"
+        {"Oakford=12,$FFFF", true, {12, 1300}}, // "$FFF" is 4095, clamped
+        {"Oakford=0x10,7", true, {0, 7}},       // no 0x prefix here
+        {"Oakford=12345678901234567890,12345678901234567890", true, {0, 1234}},
+        {"Oakford=2147483648,1", true, {0, 1}},
+        {"Oakford=,", true, {0, 0}},
+        {"Oakford=abc,def", true, {0, 0}},
+        {"Oakford=", false, {}},
+        {"Oakford=   ", false, {}},
+    };
+    TempDir dir;
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.line);
+        const std::string path = dir.File("NR_Engli.dat");
+        WriteFile(path, DataFile(std::string(row.line) + "\r\n"));
+        const LocationsFileContent c = ReadLocationsFile(path, 1300, 1300);
+        EXPECT_EQ(c.LanguageName, "English");
+        ASSERT_EQ(c.Names.size(), row.present ? 1u : 0u);
+        if (row.present) {
+            EXPECT_EQ(c.Names[0], "Oakford");
+            EXPECT_EQ(c.Points[0], row.point);
+        }
+    }
+}
+
+TEST(LocationsFile, NameEndsAtFirstEqualsAndDuplicatesMergeIgnoringCase) {
+    TempDir dir;
+    const std::string path = dir.File("NR_Engli.dat");
+    WriteFile(path, DataFile("A=B=1,2\r\nOakford=1,2\r\nMill=5,5\r\noakford=3,4\r\nOAKFORD=9,9\r\n"
+                             "Ash, the old=7,8\r\n"));
+    const LocationsFileContent c = ReadLocationsFile(path, 100, 100);
+    ASSERT_EQ(c.Names.size(), 4u);
+    EXPECT_EQ(c.Names[0], "A");
+    EXPECT_EQ(c.Points[0], (Point{0, 2}));
+    // First line's place and value, last line's spelling.
+    EXPECT_EQ(c.Names[1], "OAKFORD");
+    EXPECT_EQ(c.Points[1], (Point{1, 2}));
+    EXPECT_EQ(c.Names[2], "Mill");
+    EXPECT_EQ(c.Names[3], "Ash, the old");
+    EXPECT_EQ(c.Points[3], (Point{7, 8}));
+}
+
+TEST(LocationsFile, MissingPartsReadAsEmpty) {
+    TempDir dir;
+    struct Case {
+        const char* name;
+        const char* content; // nullptr: no file at all
+    };
+    const Case cases[] = {
+        {"no file", nullptr},
+        {"empty file", ""},
+        {"only properties", "[PROPERTIES]\r\nlanguage=Dutch\r\n"},
+        {"only data header", "[DATA]\r\n"},
+        {"other sections", "[Other]\r\nA=1,2\r\n[PROPERTIES]\r\nname=x\r\n"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        const std::string path = dir.File(std::string(c.name) + ".dat");
+        if (c.content) {
+            WriteFile(path, c.content);
+        }
+        const LocationsFileContent read = ReadLocationsFile(path, 100, 100);
+        EXPECT_TRUE(read.Names.empty());
+        EXPECT_TRUE(read.Points.empty());
+        EXPECT_EQ(read.LanguageName, std::string(c.name) == "only properties" ? "Dutch" : "");
+    }
+}
+
+TEST(LocationsFile, HostileContentLoadsWithoutCrashOrHang) {
+    TempDir dir;
+    const std::string path = dir.File("NR_Bad.dat");
+
+    std::mt19937 random(7);
+    std::string garbage(200000, '\0');
+    for (char& c : garbage) {
+        c = static_cast<char>(random());
+    }
+    WriteFile(path, garbage);
+    ExpectSane(ReadLocationsFile(path, 500, 400), 500, 400);
+    WriteFile(path, DataFile(garbage));
+    ExpectSane(ReadLocationsFile(path, 500, 400), 500, 400);
+
+    WriteFile(path, DataFile("Nul\0Name=1,2\r\nPlain=3,\0"
+                             "4\r\nAfter=5,6\r\n"s));
+    LocationsFileContent c = ReadLocationsFile(path, 500, 400);
+    ExpectSane(c, 500, 400);
+    ASSERT_FALSE(c.Names.empty());
+    EXPECT_EQ(c.Names.back(), "After");
+
+    // A line of several megabytes, as a value and as a name.
+    WriteFile(path, DataFile("Long=" + std::string(5 << 20, '7') + "\r\n" +
+                             std::string(3 << 20, 'N') + "=1,1\r\nShort=1,2\r\n"));
+    c = ReadLocationsFile(path, 500, 400);
+    ExpectSane(c, 500, 400);
+    ASSERT_FALSE(c.Names.empty());
+    EXPECT_EQ(c.Names[0], "Long");
+    EXPECT_EQ(c.Points[0], (Point{0, 400})); // x overflows, y "7777" is clamped
+
+    // 100 000 lines: only the names that fit the 8192-byte key buffer are read.
+    std::string many;
+    for (int i = 0; i < 100000; ++i) {
+        char line[32];
+        std::snprintf(line, sizeof line, "Place%05d=%d,%d\r\n", i, i % 600, i % 400);
+        many += line;
+    }
+    WriteFile(path, DataFile(many));
+    c = ReadLocationsFile(path, 500, 400);
+    ExpectSane(c, 500, 400);
+    ASSERT_EQ(c.Names.size(), 744u); // 744 names of 10 bytes + terminator fill 8184 bytes
+    EXPECT_EQ(c.Names[743], "Place00743");
+    EXPECT_EQ(c.Points[743], (Point{143, 343}));
+}
+
+TEST(LocationsFile, WriterReplacesDataAndKeepsTheRest) {
+    TempDir dir;
+    const std::string path = dir.File("NR_Engli.dat");
+    WriteFile(path, "[PROPERTIES]\r\nauthor=Kim\r\nlanguage=Old\r\n[DATA]\r\nGone=1,1\r\n"
+                    "[Notes]\r\nk=v\r\n");
+    const std::vector<std::string> names = {"Oakford", "Ash Hill", "Oakford", "\xC9tang", "Low"};
+    const std::vector<Point> points = {{1, 2}, {-5, 7}, {3, 4}, {10, 12345}, {0, 0}};
+    WriteLocationsFile(path, "English", names, points);
+
+    const std::string text = Slurp(path);
+    EXPECT_NE(text.find("author=Kim"), std::string::npos);
+    EXPECT_NE(text.find("[Notes]\r\nk=v"), std::string::npos);
+    EXPECT_EQ(text.find("Gone"), std::string::npos);
+    EXPECT_EQ(text.find("Oakford=1,2"), std::string::npos);
+    EXPECT_NE(text.find("Oakford=3,4\r\n"), std::string::npos);
+    EXPECT_NE(text.find("Ash Hill=-5,7\r\n"), std::string::npos);
+    EXPECT_NE(text.find("Low=0,0\r\n"), std::string::npos);
+
+    const LocationsFileContent c = ReadLocationsFile(path, 1000, 1000);
+    EXPECT_EQ(c.LanguageName, "English");
+    ASSERT_EQ(c.Names, (std::vector<std::string>{"Oakford", "Ash Hill", "\xC9tang", "Low"}));
+    EXPECT_EQ(c.Points,
+              (std::vector<Point>{{3, 4}, {0, 7}, {10, 1000}, {0, 0}})); // y 12345 reads as 1234
+}
+
+TEST(LocationsFile, WriterRefusesListsThatCannotReadBackAndWritesNothing) {
+    TempDir dir;
+    const std::string path = dir.File("NR_Engli.dat");
+    const std::string before = DataFile("Keep=1,1\r\n");
+    WriteFile(path, before);
+    struct Case {
+        std::string language;
+        std::vector<std::string> names;
+        std::vector<Point> points;
+    };
+    const Case cases[] = {
+        {"English", {"Fine", "A=B"}, {{1, 1}, {2, 2}}},
+        {"English", {""}, {{1, 1}}},
+        {"English", {"   "}, {{1, 1}}},
+        {"English", {"Two\r\n[PROPERTIES]"}, {{1, 1}}},
+        {"English", {std::string("Nul\0x", 5)}, {{1, 1}}},
+        {"Eng\nlish", {"Fine"}, {{1, 1}}},
+        {"English", {"Fine", "Also"}, {{1, 1}}},
+    };
+    for (const Case& c : cases) {
+        EXPECT_THROW(WriteLocationsFile(path, c.language, c.names, c.points), Error);
+        EXPECT_EQ(Slurp(path), before);
+    }
+    try {
+        WriteLocationsFile(path, "English", {"A=B"}, {{1, 1}});
+        FAIL();
+    } catch (const Error& e) {
+        EXPECT_NE(std::string(e.what()).find("\"A=B\""), std::string::npos) << e.what();
+    }
+}
+
+// Fails every Store after the first `allowed` ones.
+class FailingStorage : public ProfileStorage {
+public:
+    explicit FailingStorage(int allowed) : allowed_(allowed) {}
+    void Store(const std::string& path, std::string_view bytes) override {
+        if (allowed_-- <= 0) {
+            throw Error("Unable to write to " + path);
+        }
+        ProfileStorage::Store(path, bytes);
+    }
+
+private:
+    int allowed_;
+};
+
+TEST(LocationsFile, FailedWritesReportThePathAndKeepEarlierContent) {
+    TempDir dir;
+    const std::string path = dir.File("NR_Engli.dat");
+    const std::string before = DataFile("Keep=1,1\r\n");
+    WriteFile(path, before);
+
+    FailingStorage none(0);
+    try {
+        WriteLocationsFile(path, "English", {"New"}, {{2, 2}}, &none);
+        FAIL();
+    } catch (const Error& e) {
+        EXPECT_EQ(std::string(e.what()), "Unable to write to " + path);
+    }
+    EXPECT_EQ(Slurp(path), before);
+
+    // Backup first, then a save that dies half way: the backup still holds the old content.
+    const std::string backup = MakeBackup(path);
+    FailingStorage two(2);
+    EXPECT_THROW(
+        WriteLocationsFile(path, "English", {"A", "B", "C"}, {{1, 1}, {2, 2}, {3, 3}}, &two),
+        Error);
+    EXPECT_EQ(Slurp(backup), before);
+    EXPECT_EQ(ReadLocationsFile(backup, 9, 9).Names, std::vector<std::string>{"Keep"});
+    const std::string partial = Slurp(path); // the steps that succeeded are in the file
+    EXPECT_EQ(partial, "[PROPERTIES]\r\nlanguage=English\r\n");
+
+    std::filesystem::permissions(path, std::filesystem::perms::owner_read |
+                                           std::filesystem::perms::group_read);
+    EXPECT_THROW(WriteLocationsFile(path, "English", {"New"}, {{2, 2}}), Error);
+    EXPECT_EQ(Slurp(path), partial);
+
+    EXPECT_THROW(WriteLocationsFile(dir.File("missing/NR_Engli.dat"), "E", {"New"}, {{2, 2}}),
+                 Error);
+}
+
+TEST(LocationsFile, BackupContentEndsEveryLineWithCrLf) {
+    const std::pair<std::string, std::string> rows[] = {
+        {"", ""},
+        {"a", "a\r\n"},
+        {"a\r\nb", "a\r\nb\r\n"},
+        {"a\nb\n", "a\r\nb\r\n"},
+        {"a\rb\r", "a\r\nb\r\n"},
+        {"a\r\r\nb", "a\r\n\r\nb\r\n"},
+        {"\n\r", "\r\n\r\n"},
+        {"\r\n", "\r\n"},
+        {"\n\n\n", "\r\n\r\n\r\n"},
+        {std::string("a\0b\nc", 5), std::string("a\0b\r\nc\r\n", 8)},
+    };
+    for (const auto& [in, out] : rows) {
+        EXPECT_EQ(BackupContent(in), out) << ::testing::PrintToString(in);
+    }
+}
+
+TEST(LocationsFile, MakeBackupCopiesReplacesAndReportsFailures) {
+    TempDir dir;
+    const std::string path = dir.File("NR_Engli.dat");
+    WriteFile(path, "[DATA]\nA=1,2\rB=3,4");
+    WriteFile(dir.File("NR_Engli.da~"), "older backup");
+    EXPECT_EQ(MakeBackup(path), dir.File("NR_Engli.da~"));
+    EXPECT_EQ(Slurp(dir.File("NR_Engli.da~")), "[DATA]\r\nA=1,2\r\nB=3,4\r\n");
+    EXPECT_EQ(Slurp(path), "[DATA]\nA=1,2\rB=3,4");
+
+    try {
+        MakeBackup(dir.File("gone.dat"));
+        FAIL();
+    } catch (const Error& e) {
+        EXPECT_EQ(std::string(e.what()), "Cannot open file " + dir.File("gone.dat"));
+    }
+
+    // A backup that cannot be replaced leaves the older one alone.
+    const std::string locked = dir.File("locked.dat");
+    WriteFile(locked, "new");
+    WriteFile(dir.File("locked.da~"), "old");
+    std::filesystem::permissions(dir.File("locked.da~"), std::filesystem::perms::owner_read);
+    try {
+        MakeBackup(locked);
+        FAIL();
+    } catch (const Error& e) {
+        EXPECT_EQ(std::string(e.what()), "Cannot create file " + dir.File("locked.da~"));
+    }
+    EXPECT_EQ(Slurp(dir.File("locked.da~")), "old");
+}
+
+TEST(LocationsFile, Names) {
+    EXPECT_EQ(LocationsFileName("NR", "Engli"), "NR_Engli.dat");
+    EXPECT_EQ(NewLocationsFileName("NR", "English"), "NR_Engli.dat");
+    EXPECT_EQ(NewLocationsFileName("FM", "Fr"), "FM_Fr.dat");
+    EXPECT_EQ(BackupPath("/d/NR_Engli.dat"), "/d/NR_Engli.da~");
+    EXPECT_EQ(BackupPath("/d.x/NR"), "/d.x/NR.da~");
+    EXPECT_EQ(BackupPath("a.b.dat"), "a.b.da~");
+    EXPECT_EQ(FileNamePart("/opt/orvd/NR_Engli.dat"), "NR_Engli.dat");
+    EXPECT_EQ(FileNamePart("NR_Engli.dat"), "NR_Engli.dat");
+}
+
+} // namespace
+} // namespace orvd

@@ -1,0 +1,176 @@
+#include "mapdata/LocationsFile.h"
+
+#include "app/Error.h"
+#include "app/FileSystem.h"
+#include "app/ProfileFile.h"
+#include "app/ProfileStorage.h"
+#include "mapdata/TesselUtils.h"
+
+#include <algorithm>
+
+namespace orvd {
+
+namespace {
+
+constexpr std::size_t kYTextLength = 4;
+
+ProfileFile OpenProfile(const std::string& path, ProfileStorage* storage) {
+    return storage ? ProfileFile(path, *storage) : ProfileFile(path);
+}
+
+// A refused name is quoted in the message, cut so that a huge one cannot flood the error box.
+std::string Quoted(std::string_view text) {
+    constexpr std::size_t kShown = 60;
+    std::string shown(text.substr(0, kShown));
+    for (char& c : shown) {
+        if (c == '\0' || c == '\r' || c == '\n') {
+            c = ' ';
+        }
+    }
+    return "\"" + shown + (text.size() > kShown ? "...\"" : "\"");
+}
+
+bool HasLineBreakOrNul(std::string_view text) {
+    return text.find_first_of(std::string_view("\r\n\0", 3)) != std::string_view::npos;
+}
+
+} // namespace
+
+std::string LocationsFileName(std::string_view code, std::string_view tag) {
+    std::string name(code);
+    name += '_';
+    name += tag;
+    name += kLocationsExtension;
+    return name;
+}
+
+std::string NewLocationsFileName(std::string_view code, std::string_view languageName) {
+    return LocationsFileName(code, languageName.substr(0, kLanguageTagLength));
+}
+
+std::string FileNamePart(std::string_view path) {
+    const std::size_t slash = path.find_last_of('/');
+    return std::string(slash == std::string_view::npos ? path : path.substr(slash + 1));
+}
+
+std::string BackupPath(const std::string& path) {
+    return ChangeExtension(path, std::string(kBackupExtension));
+}
+
+CoordinateTexts SplitLocationValue(std::string_view value) {
+    const std::size_t comma = value.find(',');
+    if (comma == std::string_view::npos) {
+        return {std::string_view(), value.substr(0, kYTextLength)};
+    }
+    return {value.substr(0, comma), value.substr(comma + 1, kYTextLength)};
+}
+
+std::int32_t ReadCoordinate(std::string_view text, std::int32_t limit) {
+    const std::int32_t value = ParseIntegerText(text).value_or(0);
+    return std::clamp(value, std::int32_t{0}, std::max(limit, std::int32_t{0}));
+}
+
+Location ParseLocationLine(std::string_view line, std::int32_t width, std::int32_t height) {
+    const std::size_t equals = line.find('=');
+    if (equals == std::string_view::npos) {
+        return {std::string(line), Point{}};
+    }
+    const CoordinateTexts texts = SplitLocationValue(line.substr(equals + 1));
+    return {std::string(line.substr(0, equals)),
+            Point{ReadCoordinate(texts.x, width), ReadCoordinate(texts.y, height)}};
+}
+
+LocationsFileContent ReadLocationsFile(const std::string& path, std::int32_t width,
+                                       std::int32_t height) {
+    const ProfileFile file(path);
+    LocationsFileContent content;
+    content.LanguageName = file.ReadText(kPropertiesSection, kLanguageKey, "");
+    std::vector<std::string> lines;
+    file.ReadEntries(kDataSection, lines);
+    content.Names.reserve(lines.size());
+    content.Points.reserve(lines.size());
+    for (const std::string& line : lines) {
+        Location location = ParseLocationLine(line, width, height);
+        content.Names.push_back(std::move(location.Name));
+        content.Points.push_back(location.Position);
+    }
+    return content;
+}
+
+std::string ReadLanguageName(const std::string& path) {
+    return ProfileFile(path).ReadText(kPropertiesSection, kLanguageKey, "");
+}
+
+void CheckLocationsForSaving(std::string_view languageName, const std::vector<std::string>& names,
+                             const std::vector<Point>& points) {
+    if (names.size() != points.size()) {
+        throw Error("The location list is damaged: " + std::to_string(names.size()) +
+                    " names but " + std::to_string(points.size()) + " points");
+    }
+    if (HasLineBreakOrNul(languageName)) {
+        throw Error("The language name " + Quoted(languageName) +
+                    " cannot be saved: it holds a line break or a zero byte");
+    }
+    for (const std::string& name : names) {
+        if (name.find_first_not_of(' ') == std::string::npos) {
+            throw Error("A location without a name cannot be saved");
+        }
+        if (name.find('=') != std::string::npos) {
+            throw Error("The location name " + Quoted(name) + " cannot be saved: it holds \"=\"");
+        }
+        if (HasLineBreakOrNul(name)) {
+            throw Error("The location name " + Quoted(name) +
+                        " cannot be saved: it holds a line break or a zero byte");
+        }
+    }
+}
+
+void WriteLocationsFile(const std::string& path, std::string_view languageName,
+                        const std::vector<std::string>& names, const std::vector<Point>& points,
+                        ProfileStorage* storage) {
+    CheckLocationsForSaving(languageName, names, points);
+    ProfileFile file = OpenProfile(path, storage);
+    file.WriteText(kPropertiesSection, kLanguageKey, languageName);
+    file.RemoveSection(kDataSection);
+    for (std::size_t i = 0; i < names.size(); ++i) {
+        file.WriteText(kDataSection, names[i],
+                       std::to_string(points[i].x) + "," + std::to_string(points[i].y));
+    }
+}
+
+std::string BackupContent(std::string_view bytes) {
+    std::string out;
+    out.reserve(bytes.size() + bytes.size() / 16 + 2);
+    std::size_t start = 0;
+    while (start < bytes.size()) {
+        const std::size_t end = bytes.find_first_of("\r\n", start);
+        if (end == std::string_view::npos) {
+            out.append(bytes.substr(start));
+            out += "\r\n";
+            break;
+        }
+        out.append(bytes.substr(start, end - start));
+        out += "\r\n";
+        start = end + 1;
+        if (bytes[end] == '\r' && start < bytes.size() && bytes[start] == '\n') {
+            ++start;
+        }
+    }
+    return out;
+}
+
+std::string MakeBackup(const std::string& path, ProfileStorage* storage) {
+    const std::optional<std::string> bytes = ReadWholeFile(path);
+    if (!bytes) {
+        throw Error("Cannot open file " + path);
+    }
+    const std::string backup = BackupPath(path);
+    try {
+        (storage ? *storage : ProfileStorage::Default()).Store(backup, BackupContent(*bytes));
+    } catch (const Error&) {
+        throw Error("Cannot create file " + backup);
+    }
+    return backup;
+}
+
+} // namespace orvd
