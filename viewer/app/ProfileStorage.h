@@ -9,7 +9,8 @@ namespace orvd {
 // nothing stays open in between.
 //
 // Store replaces a file as a whole and never leaves a torn file behind: the bytes go into a
-// temporary file beside it, which is flushed and then renamed over the old one, keeping the old
+// temporary file beside it, which is flushed to the system (not synced to the disk) and then
+// renamed over the old one, keeping the old
 // file's permission bits (a new file gets 0666 less the umask). A file without any write bit,
 // or one in a folder without any write bit, counts as read-only even for root, like the
 // read-only attribute on Windows. The protected steps are virtual so that tests can make one

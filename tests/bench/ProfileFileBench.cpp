@@ -1,0 +1,94 @@
+#include "app/ProfileFile.h"
+#include "app/ProfileStorage.h"
+
+#include <benchmark/benchmark.h>
+#include <cstdlib>
+#include <fcntl.h>
+#include <filesystem>
+#include <linux/fs.h>
+#include <string>
+#include <sys/syscall.h>
+#include <unistd.h>
+#include <vector>
+
+namespace orvd {
+namespace {
+
+// The replacement with each temporary file synced to the disk before the rename.
+class SyncedStorage : public ProfileStorage {
+protected:
+    bool Flush(int fd) override { return fdatasync(fd) == 0; }
+};
+
+// The replacement by exchanging the two names and unlinking the old file, which spares the file
+// system's flush of a file replaced by rename (and with it that protection against power loss).
+class ExchangingStorage : public ProfileStorage {
+protected:
+    bool Rename(const std::string& from, const std::string& to) override {
+        if (syscall(SYS_renameat2, AT_FDCWD, from.c_str(), AT_FDCWD, to.c_str(), RENAME_EXCHANGE) !=
+            0) {
+            return ProfileStorage::Rename(from, to);
+        }
+        return unlink(from.c_str()) == 0;
+    }
+};
+
+std::string ScratchFile() {
+    char pattern[] = "/tmp/orvd-bench-XXXXXX";
+    const char* dir = mkdtemp(pattern);
+    return std::string(dir != nullptr ? dir : "/tmp") + "/NR_Engli.dat";
+}
+
+std::string LocationName(int i) {
+    return "Location number " + std::to_string(i);
+}
+
+// The editor's save: the section removed, then 600 keys written one after another.
+void WriteSection(benchmark::State& state, ProfileStorage& storage) {
+    const std::string path = ScratchFile();
+    ProfileFile file(path, storage);
+    file.WriteText("PROPERTIES", "Name", "English");
+    for (auto _ : state) {
+        file.RemoveSection("DATA");
+        for (int i = 0; i < 600; ++i) {
+            file.WriteText("DATA", LocationName(i),
+                           std::to_string(i * 7) + "," + std::to_string(i));
+        }
+    }
+    std::filesystem::remove_all(std::filesystem::path(path).parent_path());
+}
+
+void BM_Write600Keys(benchmark::State& state) {
+    WriteSection(state, ProfileStorage::Default());
+}
+BENCHMARK(BM_Write600Keys)->Unit(benchmark::kMillisecond)->Iterations(5);
+
+void BM_Write600KeysSynced(benchmark::State& state) {
+    SyncedStorage storage;
+    WriteSection(state, storage);
+}
+BENCHMARK(BM_Write600KeysSynced)->Unit(benchmark::kMillisecond)->Iterations(3);
+
+void BM_Write600KeysExchanged(benchmark::State& state) {
+    ExchangingStorage storage;
+    WriteSection(state, storage);
+}
+BENCHMARK(BM_Write600KeysExchanged)->Unit(benchmark::kMillisecond)->Iterations(5);
+
+void BM_ReadEntries600Keys(benchmark::State& state) {
+    const std::string path = ScratchFile();
+    ProfileFile file(path);
+    for (int i = 0; i < 600; ++i) {
+        file.WriteText("DATA", LocationName(i), std::to_string(i * 7) + "," + std::to_string(i));
+    }
+    for (auto _ : state) {
+        std::vector<std::string> lines;
+        file.ReadEntries("DATA", lines);
+        benchmark::DoNotOptimize(lines.data());
+    }
+    std::filesystem::remove_all(std::filesystem::path(path).parent_path());
+}
+BENCHMARK(BM_ReadEntries600Keys)->Unit(benchmark::kMillisecond);
+
+} // namespace
+} // namespace orvd
