@@ -41,12 +41,14 @@ void FillRun(Pixel* row, i64 begin, i64 end, i64 width, Pixel colour) {
 void FillRect(Image& image, const Rect& r, Pixel colour) {
     const Span xs = Clip(r.Left, r.Right, image.Width());
     const Span ys = Clip(r.Top, r.Bottom, image.Height());
-    if (xs.begin >= xs.end)
+    if (xs.begin >= xs.end || ys.begin >= ys.end)
         return;
-    for (i64 y = ys.begin; y < ys.end; ++y) {
-        Pixel* row = image.Row(int(y));
-        std::fill(row + xs.begin, row + xs.end, colour);
-    }
+    // One row filled pixel by pixel, the others copied from it: memcpy runs far wider.
+    const Pixel* first = image.Row(int(ys.begin)) + xs.begin;
+    std::fill(image.Row(int(ys.begin)) + xs.begin, image.Row(int(ys.begin)) + xs.end, colour);
+    const std::size_t bytes = std::size_t(xs.end - xs.begin) * sizeof(Pixel);
+    for (i64 y = ys.begin + 1; y < ys.end; ++y)
+        std::memcpy(image.Row(int(y)) + xs.begin, first, bytes);
 }
 
 void HatchRect(Image& image, const Rect& r, Pixel colour, int hatch) {
@@ -94,6 +96,13 @@ void CopyRect(Image& dst, const Rect& dstRect, const Image& src, const Rect& src
     for (i64 y = y0; y < y1; ++y) {
         Pixel* d = dst.Row(int(y)) + x0;
         const Pixel* s = src.Row(int(y + oy)) + (x0 + ox);
+        // Rows of a wide map lie pages apart, where the hardware prefetcher stops; fetching the
+        // next row ahead keeps a view-sized copy near the speed of one contiguous memcpy.
+        if (y + 1 < y1) {
+            const char* next = reinterpret_cast<const char*>(src.Row(int(y + 1 + oy)) + (x0 + ox));
+            for (std::size_t off = 0; off < count * sizeof(Pixel); off += 64)
+                __builtin_prefetch(next + off);
+        }
         if (op == RasterOp::Copy)
             std::memcpy(d, s, count * sizeof(Pixel));
         else
