@@ -1,5 +1,9 @@
 #pragma once
 
+#include <array>
+#include <cstdint>
+#include <string_view>
+
 namespace orvd {
 
 // Fill pattern of the border beyond the map's edges. The hatch patterns draw only their lines;
@@ -13,5 +17,16 @@ enum class BorderPattern {
     DiagonalCross = 5,
     Solid = 6,
 };
+
+// The border-style code stored in the settings is the item index of the border dialog's list.
+// Codes outside 0 to 5 (6, larger and negative ones) give DiagonalCross.
+BorderPattern PatternFromCode(std::int32_t code);
+
+// The exact inverse: 0 to 6.
+std::int32_t CodeFromPattern(BorderPattern pattern);
+
+// Item captions of the border dialog's list, in code order.
+inline constexpr std::array<std::string_view, 7> kBorderStyleCaptions = {
+    "Solid", "Horizontal", "Vertical", "Cross", "Diagonal 1", "Diagonal 2", "Diagonal Cross"};
 
 } // namespace orvd

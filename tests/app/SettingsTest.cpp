@@ -1,0 +1,128 @@
+#include "app/Settings.h"
+
+#include "app/Error.h"
+#include "app/ProfileFile.h"
+#include "app/ProfileStorage.h"
+
+#include <gtest/gtest.h>
+
+namespace orvd {
+namespace {
+
+class MemoryStorage : public ProfileStorage {
+public:
+    std::string content;
+    int storesLeft = 1000; // writes that succeed before the disk is "full"
+    std::string Load(const std::string&) const override { return content; }
+    void Store(const std::string& path, std::string_view bytes) override {
+        if (storesLeft-- <= 0) {
+            throw Error("Unable to write to " + path);
+        }
+        content = bytes;
+    }
+};
+
+struct SettingsFile {
+    MemoryStorage storage;
+    ProfileFile file{"/opt/orvd/ORVDMAP.ini", storage};
+    explicit SettingsFile(std::string content = {}) { storage.content = std::move(content); }
+    std::string Read(const char* key) const { return file.ReadText("Config", key, "<none>"); }
+};
+
+TEST(SettingsFileName, ReplacesOrAddsTheExtension) {
+    EXPECT_EQ(SettingsFileName("/opt/orvd/ORVDMAP"), "/opt/orvd/ORVDMAP.ini");
+    EXPECT_EQ(SettingsFileName("/opt/orvd/ORVDMAP.exe"), "/opt/orvd/ORVDMAP.ini");
+    EXPECT_EQ(SettingsFileName("/opt/orvd.1/ORVDMAP"), "/opt/orvd.1/ORVDMAP.ini");
+    EXPECT_EQ(SettingsFileName("ORVDMAP"), "ORVDMAP.ini");
+}
+
+TEST(Settings, NoFileGivesTheDefaultsAndWritesAllKeys) {
+    SettingsFile f;
+    Settings s;
+    s.AnimationSpeed = 0;
+    s.Animate = false;
+    EXPECT_TRUE(ReadSettings(f.file, s).empty());
+    EXPECT_EQ(s.LocationsFile, "_Engli.dat");
+    EXPECT_EQ(s.AnimationSpeed, 20);
+    EXPECT_TRUE(s.Animate);
+    EXPECT_TRUE(s.Cross);
+    EXPECT_EQ(s.CrossColor, 0x00FFFFFFu);
+    EXPECT_EQ(s.BorderColor, 0x0080FFFFu);
+    EXPECT_EQ(s.BorderStyle, BorderPattern::Cross);
+    EXPECT_TRUE(ReadAskBackup(f.file));
+
+    s.LocationsFile = "NR_Engli.dat";
+    WriteSettings(f.file, s, false);
+    WriteAskBackup(f.file, true);
+    EXPECT_EQ(f.storage.content, "[Config]\r\nLanguage=Engli\r\nAnimationSpeed=20\r\nAnimate=1\r\n"
+                                 "Cross=1\r\nCrossColor=clWhite\r\nBorderColor=$0080FFFF\r\n"
+                                 "BorderStyle=3\r\nAskBackup=1\r\n");
+}
+
+TEST(Settings, ValuesAreNormalisedOnTheWayThrough) {
+    for (const char* cross : {"clred", "$000000FF", "255"}) {
+        SettingsFile f(std::string("[config]\nanimationspeed=75\nBorderStyle=9\nAnimate=0\n"
+                                   "CrossColor=") +
+                       cross + "\nLanguage=Neder\n");
+        Settings s;
+        EXPECT_TRUE(ReadSettings(f.file, s).empty());
+        EXPECT_EQ(s.AnimationSpeed, 50);
+        EXPECT_FALSE(s.Animate);
+        EXPECT_EQ(s.CrossColor, 0x000000FFu);
+        EXPECT_EQ(s.BorderStyle, BorderPattern::DiagonalCross);
+        s.LocationsFile = "NR_Neder.dat";
+        WriteSettings(f.file, s, false);
+        EXPECT_EQ(f.Read("AnimationSpeed"), "50");
+        EXPECT_EQ(f.Read("CrossColor"), "clRed");
+        EXPECT_EQ(f.Read("BorderStyle"), "6");
+        EXPECT_EQ(f.Read("Language"), "Neder");
+    }
+    SettingsFile low("[Config]\nAnimationSpeed=-4\nBorderStyle=-1\n");
+    Settings s;
+    ReadSettings(low.file, s);
+    EXPECT_EQ(s.AnimationSpeed, 10);
+    EXPECT_EQ(s.BorderStyle, BorderPattern::DiagonalCross);
+}
+
+TEST(Settings, BadColourTextGivesItsErrorAndTheDefault) {
+    SettingsFile f("[Config]\nCrossColor=clBlue\nBorderColor=0x0000FF\nBorderStyle=1\n");
+    Settings s;
+    const auto errors = ReadSettings(f.file, s);
+    EXPECT_EQ(errors, std::vector<std::string>{"'0x0000FF' is not a valid integer value"});
+    EXPECT_EQ(s.CrossColor, 0x00FF0000u);
+    EXPECT_EQ(s.BorderColor, 0x0080FFFFu);
+    EXPECT_EQ(s.BorderStyle, BorderPattern::Horizontal); // the key after it is still read
+}
+
+TEST(Settings, LanguageTagWrittenBack) {
+    Settings s;
+    SettingsFile f("[Config]\nLanguage=Nederlands\n");
+    ReadSettings(f.file, s);
+    EXPECT_EQ(s.LocationsFile, "_Nederlands.dat");
+    EXPECT_EQ(LanguageTagToWrite(s, false), "Nederlands"); // nothing loaded: keep what was read
+    s.LocationsFile = "NR_Nederlands.dat";
+    EXPECT_EQ(LanguageTagToWrite(s, false), "Neder");
+    s.LocationsFile = "FM_Fr.dat";
+    EXPECT_EQ(LanguageTagToWrite(s, false), "Fr");
+    s.LocationsFile = "NR_";
+    EXPECT_EQ(LanguageTagToWrite(s, false), "");
+    s.LocationsFile = "TEST_Engli.dat";
+    EXPECT_EQ(LanguageTagToWrite(s, false), "T_Eng");
+    EXPECT_EQ(LanguageTagToWrite(s, true), "Nederlands");
+}
+
+TEST(Settings, FailingWriteStopsTheKeysAfterIt) {
+    SettingsFile f("[Config]\nLanguage=Engli\nAnimationSpeed=20\nAnimate=1\n");
+    Settings s;
+    s.LocationsFile = "NR_Neder.dat";
+    s.AnimationSpeed = 33;
+    s.Animate = false;
+    f.storage.storesLeft = 1;
+    EXPECT_THROW(WriteSettings(f.file, s, false), Error);
+    EXPECT_EQ(f.Read("Language"), "Neder");
+    EXPECT_EQ(f.Read("AnimationSpeed"), "20");
+    EXPECT_EQ(f.Read("Animate"), "1");
+}
+
+} // namespace
+} // namespace orvd
