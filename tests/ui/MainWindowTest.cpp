@@ -1,0 +1,271 @@
+// The main window as a user sees it: captions, controls, menus, sizes, help and the About box.
+#include "JpegWriter.h"
+#include "ScriptedDialogs.h"
+#include "TempDir.h"
+#include "app/HelpViewer.h"
+#include "app/TForm1.h"
+#include "app/TfSplash.h"
+
+#include <QAction>
+#include <QActionGroup>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QSlider>
+#include <QTest>
+#include <QTimer>
+#include <memory>
+
+using namespace orvd;
+using orvd::testing::ScriptedDialogs;
+using orvd::testing::TempDir;
+
+namespace {
+
+template <class T> T* Child(QObject* parent, const char* name) {
+    T* child = parent->findChild<T*>(QString::fromLatin1(name));
+    if (!child)
+        qFatal("no child %s", name);
+    return child;
+}
+
+QStringList MenuTexts(QMenu* menu) {
+    QStringList texts;
+    for (QAction* action : menu->actions())
+        texts << (action->isSeparator() ? QStringLiteral("-") : action->text());
+    return texts;
+}
+
+} // namespace
+
+class MainWindowTest : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<TempDir> dir_;
+    std::unique_ptr<ScriptedDialogs> dialogs_;
+
+    std::unique_ptr<TForm1> Open(const char* argument = "testing") {
+        auto form = std::make_unique<TForm1>(dir_->File("ORVDMAP"), argument);
+        form->show();
+        QTest::qWait(0);
+        return form;
+    }
+
+private slots:
+    void init() {
+        dir_ = std::make_unique<TempDir>();
+        dialogs_ = std::make_unique<ScriptedDialogs>();
+        HelpViewer::Instance().SetHelpFile(QStringLiteral(ORVD_HELP_FILE));
+    }
+    void cleanup() {
+        dialogs_.reset();
+        dir_.reset();
+    }
+
+    void captionAndControlsAsDefined() {
+        auto form = Open();
+        QCOMPARE(form->windowTitle(), QStringLiteral("Orvandel Map - "));
+        QCOMPARE(form->State().MapCode, std::string("TEST"));
+        QVERIFY(dialogs_->shown.empty());
+
+        auto* panel = Child<QWidget>(form.get(), "Panel1");
+        QCOMPARE(Child<QLabel>(panel, "Label1")->text(), QStringLiteral("Select :"));
+        QCOMPARE(Child<QLabel>(panel, "Label1")->pos(), QPoint(7, 4));
+        QCOMPARE(Child<QLabel>(panel, "Label2")->text(), QStringLiteral("Search :"));
+        QCOMPARE(Child<QLabel>(panel, "Label3")->text(), QStringLiteral("Animation speed"));
+        QCOMPARE(Child<QLabel>(panel, "Label4")->text(), QStringLiteral("Slow"));
+        QCOMPARE(Child<QLabel>(panel, "Label5")->text(), QStringLiteral("Fast"));
+        auto* found = Child<QLabel>(panel, "Label6");
+        QCOMPARE(found->text(), QStringLiteral("0 found"));
+        QCOMPARE(found->geometry().right() + 1, 212);
+        QVERIFY(found->alignment() & Qt::AlignRight);
+
+        auto* list = Child<QComboBox>(panel, "ComboBox1");
+        QCOMPARE(list->geometry().topLeft(), QPoint(6, 20));
+        QCOMPARE(list->width(), 209);
+        QVERIFY(!list->isEditable());
+        QCOMPARE(list->maxVisibleItems(), 12);
+        auto* search = Child<QComboBox>(panel, "ComboBox2");
+        QCOMPARE(search->geometry().topLeft(), QPoint(6, 68));
+        QVERIFY(search->isEditable());
+
+        auto* speed = Child<QSlider>(panel, "TrackBar1");
+        QCOMPARE(speed->geometry(), QRect(6, 116, 150, 33));
+        QCOMPARE(speed->minimum(), 10);
+        QCOMPARE(speed->maximum(), 50);
+        QCOMPARE(speed->singleStep(), 5);
+        QCOMPARE(speed->pageStep(), 10);
+        QCOMPARE(speed->tickInterval(), 10);
+        QCOMPARE(speed->tickPosition(), QSlider::TicksBelow);
+
+        auto* animate = Child<QCheckBox>(panel, "CheckBox1");
+        QCOMPARE(animate->text(), QStringLiteral("Animate"));
+        QCOMPARE(animate->geometry(), QRect(6, 168, 73, 17));
+        auto* cross = Child<QCheckBox>(panel, "CheckBox2");
+        QCOMPARE(cross->text(), QStringLiteral("Crosshairs"));
+        QCOMPARE(cross->geometry(), QRect(6, 186, 97, 17));
+
+        auto* timer = Child<QTimer>(form.get(), "Timer1");
+        QCOMPARE(timer->interval(), 5);
+        QVERIFY(!timer->isActive());
+
+        // Tab order inside the panel.
+        QCOMPARE(list->nextInFocusChain()->window(), form.get());
+        QWidget* w = list;
+        QList<QWidget*> order;
+        for (int i = 0; i < 12 && order.size() < 5; ++i, w = w->nextInFocusChain())
+            if (w->focusPolicy() & Qt::TabFocus && !order.contains(w) &&
+                (w == list || w == search || w == speed || w == animate || w == cross))
+                order << w;
+        QCOMPARE(order, (QList<QWidget*>{list, search, speed, animate, cross}));
+    }
+
+    void initialSizeLaysOutTheViews() {
+        auto form = Open();
+        QCOMPARE(form->OuterSize(), QSize(663, 470));
+        QCOMPARE(Child<QWidget>(form.get(), "PaintBox1")->geometry(), QRect(8, 8, 386, 399));
+        QCOMPARE(Child<QWidget>(form.get(), "Bevel3")->geometry(), QRect(6, 6, 390, 403));
+        QCOMPARE(Child<QWidget>(form.get(), "Bevel4")->x(), 428);
+        QCOMPARE(Child<QWidget>(form.get(), "PaintBox2")->x(), 430);
+        QCOMPARE(Child<QWidget>(form.get(), "Panel1")->x(), 428);
+        // The test map has no overview: the box is 100 x 100 and takes no pointer input.
+        QCOMPARE(Child<QWidget>(form.get(), "PaintBox2")->size(), QSize(100, 100));
+        QVERIFY(!Child<QWidget>(form.get(), "PaintBox2")->isEnabled());
+        QCOMPARE(Child<QWidget>(form.get(), "Panel1")->y(), 6 + 104 + 12);
+    }
+
+    void cannotBeMadeSmallerThanTheMinimum() {
+        auto form = Open();
+        form->resize(100, 100);
+        QTest::qWait(0);
+        QVERIFY(form->OuterSize().width() >= 400);
+        QVERIFY(form->OuterSize().height() >= 470);
+        form->resize(form->width() - 663 + 400, form->height());
+        QTest::qWait(0);
+        QCOMPARE(form->OuterSize().width(), 400);
+        QCOMPARE(Child<QWidget>(form.get(), "PaintBox1")->width(), 123);
+    }
+
+    void menusWithAcceleratorsAndHints() {
+        auto form = Open();
+        QStringList bar;
+        for (QAction* action : form->menuBar()->actions())
+            bar << action->text();
+        QCOMPARE(bar, (QStringList{"&File", "&Help"}));
+        auto* file = Child<QMenu>(form.get(), "File1");
+        QCOMPARE(MenuTexts(file),
+                 (QStringList{"&New...", "&Edit...", "Select &map", "Select &language", "-",
+                              "&Crosshair color...", "Map&border style...", "E&xit"}));
+        QCOMPARE(MenuTexts(Child<QMenu>(form.get(), "Help1")), (QStringList{"&Help", "&About"}));
+        QCOMPARE(Child<QAction>(form.get(), "New1")->toolTip(),
+                 QStringLiteral("Create a new locations file."));
+        QCOMPARE(Child<QAction>(form.get(), "Addlocations1")->toolTip(),
+                 QStringLiteral("Edit the location file."));
+        QVERIFY(file->toolTipsVisible());
+
+        auto* maps = Child<QMenu>(form.get(), "Selectmap1");
+        QVERIFY(!maps->menuAction()->isVisible());
+        QVERIFY(!maps->menuAction()->isEnabled());
+        QCOMPARE(MenuTexts(maps), (QStringList{"Norrowen", "Fallowmere", "Brackenmoor"}));
+        QVERIFY(maps->actions().first()->actionGroup()->isExclusive());
+        // The test map has no languages.
+        QVERIFY(Child<QMenu>(form.get(), "SelectLanguage1")->actions().isEmpty());
+    }
+
+    void whatsThisShowsTheControlsTopic() {
+        auto form = Open();
+        auto& help = HelpViewer::Instance();
+        struct Case {
+            const char* control;
+            int context;
+        };
+        for (const Case& c :
+             {Case{"TrackBar1", 103}, Case{"ComboBox1", 101}, Case{"ComboBox2", 102}}) {
+            QWidget* control = Child<QWidget>(form.get(), c.control);
+            form->PopupMenu1Popup(control, control->mapToGlobal(QPoint(2, 2)));
+            QCOMPARE(form->PopupComponent(), control);
+            Child<QMenu>(form.get(), "PopupMenu1")->close();
+            Child<QAction>(form.get(), "Whatsthis1")->trigger();
+            QVERIFY(help.Popup());
+            QCOMPARE(help.PopupContext(), c.context);
+            QVERIFY(help.Popup()->text().size() > 20);
+            help.Popup()->close();
+        }
+        QCOMPARE(Child<QAction>(form.get(), "Whatsthis1")->text(), QStringLiteral("What's this?"));
+    }
+
+    void helpShowsContentsAndAMissingFileShowsNothing() {
+        auto form = Open();
+        auto& help = HelpViewer::Instance();
+        Child<QAction>(form.get(), "Help2")->trigger();
+        QVERIFY(help.ContentsWindow());
+        QVERIFY(help.ContentsWindow()->isVisible());
+        QCOMPARE(help.ContentsWindow()->windowTitle(), QStringLiteral("Orvandel Map Help"));
+        help.ContentsWindow()->close();
+
+        help.SetHelpFile(QString::fromStdString(dir_->File("missing.hlp")));
+        QTest::qWait(0);
+        Child<QAction>(form.get(), "Help2")->trigger();
+        QVERIFY(!help.ContentsWindow());
+        QWidget* speed = Child<QWidget>(form.get(), "TrackBar1");
+        form->PopupMenu1Popup(speed, QPoint());
+        Child<QMenu>(form.get(), "PopupMenu1")->close();
+        Child<QAction>(form.get(), "Whatsthis1")->trigger();
+        QVERIFY(!help.Popup());
+        QVERIFY(dialogs_->shown.empty());
+    }
+
+    void aboutBoxClosesOnClicksButNotOnTheVersion() {
+        auto form = Open();
+        struct Case {
+            const char* element;
+            bool closes;
+        };
+        const Case cases[] = {{"Label6", false}, {"Label1", true}, {"Label4", true},
+                              {"Label8", true},  {"Image1", true}, {"PaintBox1", true},
+                              {"Label2", true},  {"Panel1", true}};
+        for (const Case& c : cases) {
+            int result = -1;
+            bool loadingShown = true;
+            QString version;
+            dialogs_->answer = [&](QDialog& dialog) {
+                dialog.show();
+                auto* label7 = Child<QLabel>(&dialog, "Label7");
+                loadingShown = label7->isVisible() || label7->text() == "Loading...";
+                version = Child<QLabel>(&dialog, "Label6")->text();
+                QWidget* target = Child<QWidget>(&dialog, c.element);
+                QTest::mouseClick(target, Qt::LeftButton, {}, QPoint(3, 3));
+                result = dialog.isVisible() ? 0 : dialog.result();
+                return result;
+            };
+            Child<QAction>(form.get(), "About1")->trigger();
+            QCOMPARE(result, c.closes ? 1 : 0);
+            QVERIFY(!loadingShown);
+            QCOMPARE(version, QStringLiteral("v 0.82"));
+            QVERIFY(fSplash == nullptr); // released after the command
+        }
+        QCOMPARE(dialogs_->shown.front().objectName, QStringLiteral("fSplash"));
+    }
+
+    void startUpSplashIgnoresClicks() {
+        TfSplash splash;
+        splash.Label7()->setText("Loading...");
+        splash.Label7()->show();
+        splash.show();
+        QCOMPARE(splash.size(), QSize(354, 275));
+        QVERIFY(splash.windowFlags() & Qt::FramelessWindowHint);
+        QTest::mouseClick(Child<QWidget>(&splash, "Label1"), Qt::LeftButton, {}, QPoint(2, 2));
+        QVERIFY(splash.isVisible());
+        QCOMPARE(splash.ModalResult(), 1);
+        // The gold picture is drawn, cut to the 346 x 267 box.
+        const QImage shot = Child<QWidget>(&splash, "PaintBox1")->grab().toImage();
+        QCOMPARE(shot.size(), QSize(346, 267));
+        const QColor corner = shot.pixelColor(1, 1);
+        QVERIFY(corner.red() > 200 && corner.green() > 180 && corner.blue() < 180);
+    }
+};
+
+QTEST_MAIN(MainWindowTest)
+#include "MainWindowTest.moc"

@@ -1,0 +1,95 @@
+#include "app/HelpViewer.h"
+
+#include "app/FileSystem.h"
+#include "app/HelpFile.h"
+#include "app/QtText.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QLabel>
+#include <QTextBrowser>
+#include <QVBoxLayout>
+
+namespace orvd {
+namespace {
+
+QString TopicHtml(const HelpTopic& topic) {
+    return QStringLiteral("<h3>%1</h3><pre style='font-family:sans-serif'>%2</pre>")
+        .arg(FromAnsi(topic.Title).toHtmlEscaped(), FromAnsi(topic.Text).toHtmlEscaped());
+}
+
+} // namespace
+
+HelpViewer& HelpViewer::Instance() {
+    static HelpViewer viewer;
+    return viewer;
+}
+
+QString HelpViewer::HelpFilePath() const {
+    if (QFileInfo(fileName_).isAbsolute())
+        return fileName_;
+    return QDir(QCoreApplication::applicationDirPath()).filePath(fileName_);
+}
+
+bool HelpViewer::Load(HelpFile& file) const {
+    const auto bytes = ReadWholeFile(QFile::encodeName(HelpFilePath()).toStdString(), 1 << 20);
+    if (!bytes)
+        return false;
+    file = HelpFile::Parse(*bytes);
+    return true;
+}
+
+void HelpViewer::ShowContents(QWidget* owner) {
+    HelpFile file;
+    if (!Load(file) || !file.Contents())
+        return;
+    if (!contents_) {
+        auto* window = new QWidget(owner, Qt::Window);
+        window->setObjectName("HelpWindow");
+        window->setAttribute(Qt::WA_DeleteOnClose);
+        auto* layout = new QVBoxLayout(window);
+        auto* browser = new QTextBrowser(window);
+        browser->setObjectName("HelpText");
+        layout->addWidget(browser);
+        window->resize(480, 420);
+        contents_ = window;
+    }
+    QString html = TopicHtml(*file.Contents());
+    for (const auto& [context, topic] : file.Topics())
+        html += TopicHtml(topic);
+    contents_->setWindowTitle(FromAnsi(file.Contents()->Title));
+    contents_->findChild<QTextBrowser*>("HelpText")->setHtml(html);
+    contents_->show();
+    contents_->raise();
+}
+
+void HelpViewer::ShowPopup(int context, QWidget* control) {
+    if (context <= 0 || !control)
+        return;
+    HelpFile file;
+    const HelpTopic* topic = Load(file) ? file.Find(context) : nullptr;
+    if (!topic)
+        return;
+    if (popup_)
+        popup_->close();
+    // A frameless window that goes away with the next click anywhere, as a help pop-up does.
+    auto* label = new QLabel(nullptr, Qt::Popup | Qt::FramelessWindowHint);
+    label->setObjectName("HelpPopup");
+    label->setAttribute(Qt::WA_DeleteOnClose);
+    label->setWordWrap(true);
+    label->setMargin(6);
+    label->setFrameStyle(QFrame::Box | QFrame::Plain);
+    label->setStyleSheet("background: #FFFFE1; color: black;");
+    label->setText(QStringLiteral("<b>%1</b><br>%2")
+                       .arg(FromAnsi(topic->Title).toHtmlEscaped(),
+                            FromAnsi(topic->Text).toHtmlEscaped().replace('\n', ' ')));
+    label->setFixedWidth(300);
+    label->adjustSize();
+    label->move(control->mapToGlobal(QPoint(control->width() + 4, 0)));
+    label->show();
+    popup_ = label;
+    popupContext_ = context;
+}
+
+} // namespace orvd

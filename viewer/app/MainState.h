@@ -1,0 +1,40 @@
+#pragma once
+
+#include "app/BorderPattern.h"
+#include "app/ColorValue.h"
+#include "mapdata/Image.h"
+#include "view/Geometry.h"
+#include "view/Rect.h"
+
+#include <string>
+#include <vector>
+
+namespace orvd {
+
+// The main window's state record, owned by TForm1. Widget states (the slider, the check
+// boxes, the lists' items) live in the widgets; everything else the window knows is here.
+struct MainState {
+    Image MapBitmap;      // the main map: a decoded picture or the test map
+    Image SmallMapBitmap; // the overview picture; empty until one is loaded
+    // ViewBuffer, OverviewBuffer, ViewRect, SourceRect, MarkerRect and the view position,
+    // limits, centre and overview scale.
+    ViewGeometry View;
+    std::vector<std::string> LanguageFiles; // bare names of the map's locations files
+    ColorValue CrossColor = 0;
+    std::int32_t PressX = 0;
+    std::int32_t PressY = 0;
+    bool PickMode = false;             // the editor's X or Y field has the focus
+    std::vector<Point> LocationPoints; // parallel to the location list's items
+    std::vector<Point> FoundPoints;    // parallel to the search results
+    std::int32_t TargetLeft = 0;
+    std::int32_t TargetTop = 0;
+    std::int32_t StepX = 0;
+    std::int32_t StepY = 0;
+    std::string LanguageName;
+    std::string LocationsFile; // "_" + tag + ".dat" from the settings, later a bare file name
+    std::string MapCode;
+    ColorValue BorderColor = 0;
+    BorderPattern BorderStyle = BorderPattern::Solid;
+};
+
+} // namespace orvd

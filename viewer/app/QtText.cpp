@@ -1,0 +1,28 @@
+#include "app/QtText.h"
+
+#include "app/Cp1252.h"
+
+namespace orvd {
+
+QString FromAnsi(std::string_view bytes) {
+    QString text(qsizetype(bytes.size()), Qt::Uninitialized);
+    QChar* out = text.data();
+    for (std::size_t i = 0; i < bytes.size(); ++i)
+        out[i] = QChar(Cp1252ToUnicode(static_cast<unsigned char>(bytes[i])));
+    return text;
+}
+
+std::string ToAnsi(const QString& text) {
+    std::string bytes;
+    bytes.reserve(std::size_t(text.size()));
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const char16_t unit = text[i].unicode();
+        if (QChar::isHighSurrogate(unit) && i + 1 < text.size() && text[i + 1].isLowSurrogate())
+            ++i; // one character outside the code page, one "?"
+        const auto byte = UnicodeToCp1252(unit);
+        bytes.push_back(byte ? char(*byte) : '?');
+    }
+    return bytes;
+}
+
+} // namespace orvd

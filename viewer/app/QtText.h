@@ -1,0 +1,14 @@
+#pragma once
+
+#include <QString>
+#include <string>
+#include <string_view>
+
+namespace orvd {
+
+// Where the program's 8-bit texts (Windows-1252) meet Qt: captions, list items, edit fields.
+QString FromAnsi(std::string_view bytes);
+// Characters the code page lacks become "?", as a Windows conversion to the ANSI code page does.
+std::string ToAnsi(const QString& text);
+
+} // namespace orvd

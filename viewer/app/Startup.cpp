@@ -1,0 +1,53 @@
+#include "app/Startup.h"
+
+#include "app/Dialogs.h"
+#include "app/ErrorMessage.h"
+#include "app/HelpViewer.h"
+#include "app/TForm1.h"
+#include "app/TfSplash.h"
+#include "editor/TForm3.h"
+
+#include <QApplication>
+#include <QFile>
+#include <QLabel>
+#include <memory>
+
+namespace orvd {
+
+int RunViewer(int argc, char** argv) {
+    QApplication app(argc, argv);
+    const std::string programPath = QFile::encodeName(app.applicationFilePath()).toStdString();
+    const std::string firstArgument = argc > 1 ? argv[1] : "";
+
+    std::unique_ptr<TForm1> form1;
+    std::unique_ptr<TForm3> form3;
+    fSplash = new TfSplash();
+    try {
+        fSplash->Label7()->setText(QStringLiteral("Loading..."));
+        fSplash->Label7()->adjustSize();
+        fSplash->Label7()->show();
+        fSplash->show();
+        fSplash->repaint();
+        QCoreApplication::processEvents();
+        // The task-bar title, also while the main window is still being built.
+        QGuiApplication::setApplicationDisplayName(QString::fromLatin1(kApplicationTitle));
+        HelpViewer::Instance().SetHelpFile(QStringLiteral("orvd.hlp"));
+        form1 = std::make_unique<TForm1>(programPath, firstArgument);
+        form3 = std::make_unique<TForm3>(form1->SettingsPath(), form1.get());
+        Form3 = form3.get();
+    } catch (const std::exception& e) {
+        delete fSplash;
+        ShowErrorBox(nullptr, e.what());
+        return 1;
+    }
+    delete fSplash; // also clears the global reference
+
+    form1->show();
+    const int code = app.exec();
+    // The editor writes its key first, then the main window its seven.
+    form3.reset();
+    form1.reset();
+    return code;
+}
+
+} // namespace orvd

@@ -1,0 +1,535 @@
+#include "app/TForm1.h"
+
+#include "app/Dialogs.h"
+#include "app/FileSystem.h"
+#include "app/HelpViewer.h"
+#include "app/ProfileFile.h"
+#include "app/QtText.h"
+#include "app/Settings.h"
+#include "app/TfSplash.h"
+#include "mapdata/Languages.h"
+#include "mapdata/LocationList.h"
+#include "mapdata/MapPictures.h"
+#include "mapdata/MapTable.h"
+#include "mapdata/TestMap.h"
+#include "view/MapBox.h"
+#include "view/MapPainter.h"
+#include "view/QtSystemColors.h"
+
+#include <QActionGroup>
+#include <QApplication>
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QFrame>
+#include <QGuiApplication>
+#include <QIcon>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QScreen>
+#include <QSlider>
+#include <QTimer>
+
+namespace orvd {
+
+std::string ProgramDir;
+
+namespace {
+
+constexpr int kClientWidth = kInitialOuterWidth - kFrameWidth;    // 655
+constexpr int kClientHeight = kInitialOuterHeight - kFrameHeight; // 424
+constexpr int kMinOuterWidth = 400;
+constexpr int kMinOuterHeight = 470;
+constexpr const char* kHelpContext = "helpContext";
+
+QFont DialogFont() {
+    QFont font(QStringLiteral("MS Sans Serif"));
+    font.setStyleHint(QFont::SansSerif);
+    font.setPixelSize(11);
+    return font;
+}
+
+QLabel* MakeLabel(QWidget* parent, const char* name, const QString& text, int x, int y) {
+    auto* label = new QLabel(text, parent);
+    label->setObjectName(name);
+    label->move(x, y);
+    label->adjustSize();
+    return label;
+}
+
+QFrame* MakeLoweredFrame(QWidget* parent, const char* name) {
+    auto* frame = new QFrame(parent);
+    frame->setObjectName(name);
+    frame->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    frame->setLineWidth(1);
+    return frame;
+}
+
+} // namespace
+
+void TForm1::WaitCursor::Begin() {
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+}
+
+void TForm1::WaitCursor::End() {
+    QApplication::restoreOverrideCursor();
+}
+
+TForm1::TForm1(std::string programPath, std::string firstArgument, QWidget* parent)
+    : QMainWindow(parent), programPath_(std::move(programPath)),
+      firstArgument_(std::move(firstArgument)) {
+    setObjectName("Form1");
+    setWindowTitle(QStringLiteral("Orvandel Map"));
+    setFont(DialogFont());
+    QIcon icon;
+    for (int size : {16, 32, 48})
+        icon.addFile(QStringLiteral(":/globe%1.png").arg(size), QSize(size, size));
+    setWindowIcon(icon);
+
+    BuildControls();
+    BuildMenus();
+    CaptureDesignLayout();
+    // Qt reports the client area; the classic frame, caption and menu bar come on top of it.
+    client_->setMinimumSize(kMinOuterWidth - kFrameWidth, kMinOuterHeight - kFrameHeight);
+    resize(kClientWidth, kClientHeight + menuBar()->sizeHint().height());
+    if (const QScreen* screen = QGuiApplication::primaryScreen())
+        move(screen->availableGeometry().center() - rect().center());
+
+    RunHandler(this, [this] { FormCreate(); });
+}
+
+TForm1::~TForm1() {
+    FormDestroy();
+}
+
+void TForm1::BuildControls() {
+    client_ = new QWidget(this);
+    client_->setObjectName("ClientArea");
+    setCentralWidget(client_);
+    client_->installEventFilter(this);
+
+    Bevel3 = MakeLoweredFrame(client_, "Bevel3");
+    Bevel3->setGeometry(6, 6, 414, 403);
+    PaintBox1 = new MapBox(client_);
+    PaintBox1->setObjectName("PaintBox1");
+    PaintBox1->setGeometry(8, 8, 410, 399);
+    PaintBox1->SetImage(&state_.View.ViewBuffer);
+    PaintBox1->SetPaintHandler([this](MapBox* box) { ShowMap(box); });
+
+    Bevel4 = MakeLoweredFrame(client_, "Bevel4");
+    Bevel4->setGeometry(433, 6, 204, 182);
+    PaintBox2 = new MapBox(client_);
+    PaintBox2->setObjectName("PaintBox2");
+    PaintBox2->setGeometry(435, 8, 200, 178);
+    PaintBox2->SetImage(&state_.View.OverviewBuffer);
+    PaintBox2->SetPaintHandler([this](MapBox* box) { ShowMap(box); });
+    PaintBox2->setEnabled(false);
+
+    Panel1 = new QFrame(client_);
+    Panel1->setObjectName("Panel1");
+    Panel1->setFrameStyle(QFrame::Panel | QFrame::Raised);
+    Panel1->setLineWidth(1);
+    Panel1->setGeometry(428, 200, 220, 218);
+
+    Label1 = MakeLabel(Panel1, "Label1", QStringLiteral("Select :"), 7, 4);
+    ComboBox1 = new QComboBox(Panel1);
+    ComboBox1->setObjectName("ComboBox1");
+    ComboBox1->setGeometry(6, 20, 209, 21);
+    ComboBox1->setEditable(false);
+    ComboBox1->setMaxVisibleItems(12);
+    ComboBox1->setProperty(kHelpContext, 101);
+
+    Label2 = MakeLabel(Panel1, "Label2", QStringLiteral("Search :"), 7, 52);
+    Label6 = new QLabel(QStringLiteral("0 found"), Panel1);
+    Label6->setObjectName("Label6");
+    Label6->setAlignment(Qt::AlignRight | Qt::AlignTop);
+    Label6->adjustSize();
+    // Right-aligned: the right edge stays at x = 212 whatever the text.
+    Label6->setGeometry(212 - 100, 52, 100, Label6->height());
+
+    ComboBox2 = new QComboBox(Panel1);
+    ComboBox2->setObjectName("ComboBox2");
+    ComboBox2->setGeometry(6, 68, 209, 21);
+    ComboBox2->setEditable(true);
+    ComboBox2->setInsertPolicy(QComboBox::NoInsert);
+    ComboBox2->setProperty(kHelpContext, 102);
+
+    Label3 = MakeLabel(Panel1, "Label3", QStringLiteral("Animation speed"), 7, 100);
+    TrackBar1 = new QSlider(Qt::Horizontal, Panel1);
+    TrackBar1->setObjectName("TrackBar1");
+    TrackBar1->setGeometry(6, 116, 150, 33);
+    TrackBar1->setRange(10, 50);
+    TrackBar1->setValue(20);
+    TrackBar1->setSingleStep(5);
+    TrackBar1->setPageStep(10);
+    TrackBar1->setTickInterval(10);
+    TrackBar1->setTickPosition(QSlider::TicksBelow);
+    TrackBar1->setProperty(kHelpContext, 103);
+    Label4 = MakeLabel(Panel1, "Label4", QStringLiteral("Slow"), 8, 148);
+    Label5 = MakeLabel(Panel1, "Label5", QStringLiteral("Fast"), 139, 148);
+
+    CheckBox1 = new QCheckBox(QStringLiteral("Animate"), Panel1);
+    CheckBox1->setObjectName("CheckBox1");
+    CheckBox1->setGeometry(6, 168, 73, 17);
+    CheckBox2 = new QCheckBox(QStringLiteral("Crosshairs"), Panel1);
+    CheckBox2->setObjectName("CheckBox2");
+    CheckBox2->setGeometry(6, 186, 97, 17);
+    connect(CheckBox2, &QCheckBox::toggled, this,
+            [this] { RunHandler(this, [this] { CheckBox2Click(); }); });
+
+    setTabOrder(ComboBox1, ComboBox2);
+    setTabOrder(ComboBox2, TrackBar1);
+    setTabOrder(TrackBar1, CheckBox1);
+    setTabOrder(CheckBox1, CheckBox2);
+
+    Timer1 = new QTimer(this);
+    Timer1->setObjectName("Timer1");
+    Timer1->setInterval(5);
+
+    // The right button on these controls opens the "What's this?" menu.
+    for (QWidget* control : {static_cast<QWidget*>(ComboBox1), static_cast<QWidget*>(ComboBox2),
+                             static_cast<QWidget*>(TrackBar1)}) {
+        QList<QWidget*> surfaces{control};
+        if (auto* combo = qobject_cast<QComboBox*>(control); combo && combo->lineEdit())
+            surfaces << combo->lineEdit();
+        for (QWidget* surface : surfaces) {
+            surface->setContextMenuPolicy(Qt::CustomContextMenu);
+            connect(surface, &QWidget::customContextMenuRequested, this,
+                    [this, control, surface](const QPoint& pos) {
+                        PopupMenu1Popup(control, surface->mapToGlobal(pos));
+                    });
+        }
+    }
+}
+
+void TForm1::BuildMenus() {
+    File1 = menuBar()->addMenu(QStringLiteral("&File"));
+    File1->setObjectName("File1");
+    File1->setToolTipsVisible(true); // the hints of New and Edit
+    New1 = File1->addAction(QStringLiteral("&New..."));
+    New1->setObjectName("New1");
+    New1->setToolTip(QStringLiteral("Create a new locations file."));
+    New1->setStatusTip(New1->toolTip());
+    Addlocations1 = File1->addAction(QStringLiteral("&Edit..."));
+    Addlocations1->setObjectName("Addlocations1");
+    Addlocations1->setToolTip(QStringLiteral("Edit the location file."));
+    Addlocations1->setStatusTip(Addlocations1->toolTip());
+
+    // Never shown nor enabled: the map stays the one chosen at start-up.
+    Selectmap1 = File1->addMenu(QStringLiteral("Select &map"));
+    Selectmap1->setObjectName("Selectmap1");
+    Selectmap1->menuAction()->setVisible(false);
+    Selectmap1->menuAction()->setEnabled(false);
+    mapGroup_ = new QActionGroup(this);
+    mapGroup_->setExclusive(true);
+    for (const char* name : {"Norrowen1", "Fallowmere1", "Brackenmoor1"}) {
+        const std::string caption(name, std::char_traits<char>::length(name) - 1);
+        QAction* item = Selectmap1->addAction(QString::fromLatin1(caption.c_str()));
+        item->setObjectName(name);
+        item->setCheckable(true);
+        mapGroup_->addAction(item);
+    }
+
+    SelectLanguage1 = File1->addMenu(QStringLiteral("Select &language"));
+    SelectLanguage1->setObjectName("SelectLanguage1");
+    File1->addSeparator()->setObjectName("N1");
+    Crosscolor1 = File1->addAction(QStringLiteral("&Crosshair color..."));
+    Crosscolor1->setObjectName("Crosscolor1");
+    Mapborderstyle1 = File1->addAction(QStringLiteral("Map&border style..."));
+    Mapborderstyle1->setObjectName("Mapborderstyle1");
+    Exit1 = File1->addAction(QStringLiteral("E&xit"));
+    Exit1->setObjectName("Exit1");
+    connect(Exit1, &QAction::triggered, this,
+            [this] { RunHandler(this, [this] { Exit1Click(); }); });
+
+    Help1 = menuBar()->addMenu(QStringLiteral("&Help"));
+    Help1->setObjectName("Help1");
+    Help2 = Help1->addAction(QStringLiteral("&Help"));
+    Help2->setObjectName("Help2");
+    connect(Help2, &QAction::triggered, this,
+            [this] { RunHandler(this, [this] { Help2Click(); }); });
+    About1 = Help1->addAction(QStringLiteral("&About"));
+    About1->setObjectName("About1");
+    connect(About1, &QAction::triggered, this,
+            [this] { RunHandler(this, [this] { About1Click(); }); });
+
+    PopupMenu1 = new QMenu(this);
+    PopupMenu1->setObjectName("PopupMenu1");
+    Whatsthis1 = PopupMenu1->addAction(QStringLiteral("What's this?"));
+    Whatsthis1->setObjectName("Whatsthis1");
+    connect(Whatsthis1, &QAction::triggered, this,
+            [this] { RunHandler(this, [this] { Whatsthis1Click(); }); });
+}
+
+QSize TForm1::OuterSize() const {
+    return QSize(client_->width() + kFrameWidth, client_->height() + kFrameHeight);
+}
+
+bool TForm1::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == client_ && event->type() == QEvent::Resize)
+        RunHandler(this, [this] { FormResize(); });
+    return QMainWindow::eventFilter(watched, event);
+}
+
+void TForm1::closeEvent(QCloseEvent* event) {
+    event->accept();
+    QCoreApplication::quit();
+}
+
+void TForm1::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::PaletteChange)
+        systemColors_ = SystemColorsFromPalette(palette());
+    QMainWindow::changeEvent(event);
+}
+
+// ---- Creation and destruction ---------------------------------------------------------------
+
+void TForm1::FormCreate() {
+    ProgramDir = DirectoryOf(programPath_);
+    settingsPath_ = SettingsFileName(programPath_);
+    systemColors_ = SystemColorsFromPalette(palette());
+    state_.MapBitmap.Clear();
+    state_.SmallMapBitmap.Clear();
+    state_.View.ViewBuffer.Clear();
+    state_.View.OverviewBuffer.Clear();
+    state_.LanguageFiles.clear();
+    state_.LocationPoints.clear();
+    state_.FoundPoints.clear();
+    imagesCreated_ = true;
+    state_.LocationsFile.clear();
+    state_.PickMode = false;
+    DoIni(true);
+    state_.MapCode = "NR";
+    if (firstArgument_ == "testing")
+        state_.MapCode = kTestMapCode;
+    ChangeMap(state_.MapCode);
+}
+
+void TForm1::FormDestroy() {
+    if (destroyed_)
+        return;
+    destroyed_ = true;
+    RunHandler(this, [this] {
+        DoIni(false);
+        state_.MapBitmap.Clear();
+        state_.SmallMapBitmap.Clear();
+        state_.View.ViewBuffer.Clear();
+        state_.View.OverviewBuffer.Clear();
+        imagesCreated_ = false;
+        state_.LanguageFiles.clear();
+        state_.LocationPoints.clear();
+        state_.FoundPoints.clear();
+    });
+}
+
+// ---- Shell commands --------------------------------------------------------------------------
+
+void TForm1::Exit1Click() {
+    close();
+}
+
+void TForm1::Help2Click() {
+    HelpViewer::Instance().ShowContents(this);
+}
+
+void TForm1::PopupMenu1Popup(QWidget* component, QPoint globalPos) {
+    popupComponent_ = component;
+    PopupMenu1->popup(globalPos);
+}
+
+void TForm1::Whatsthis1Click() {
+    if (!popupComponent_)
+        return;
+    const int context = popupComponent_->property(kHelpContext).toInt();
+    if (context > 0)
+        HelpViewer::Instance().ShowPopup(context, popupComponent_);
+}
+
+void TForm1::About1Click() {
+    auto* splash = new TfSplash(this);
+    fSplash = splash;
+    try {
+        splash->Label7()->hide();
+        splash->setModal(true);
+        Dialogs().ExecModal(*splash);
+    } catch (...) {
+        delete splash;
+        throw;
+    }
+    delete splash;
+}
+
+// ---- Map and view ----------------------------------------------------------------------------
+
+void TForm1::ChangeMap(std::string code) {
+    const MapChoice choice =
+        ChooseMap(code, [](const std::string& name) { return FileExists(ProgramDir + name); });
+    code = choice.Code;
+    if (!choice.HasPicture) {
+        MakeTestMap(state_.MapBitmap, &waitCursor_);
+        PaintBox2->setEnabled(false);
+    } else {
+        bool failed = true;
+        try {
+            LoadMapImage(state_.MapBitmap, ProgramDir, code, failed, &waitCursor_);
+        } catch (const std::exception&) {
+            // A picture that does not decode shows nothing and tells nothing.
+        }
+        if (!failed) {
+            try {
+                LoadOverviewImage(state_.SmallMapBitmap, ProgramDir, code);
+                PaintBox2->setEnabled(true);
+            } catch (const std::exception&) {
+                PaintBox2->setEnabled(false);
+            }
+            LoadFileNames(code);
+        }
+    }
+    state_.MapCode = code;
+    Calculations();
+    ShowMap(this);
+    LoadNames(ProgramDir + state_.MapCode + state_.LocationsFile);
+}
+
+void TForm1::CaptureDesignLayout() {
+    // Until the first size report the regions keep their places in the window's definition.
+    WindowLayout& l = state_.View.Layout;
+    l.Bevel3Width = Bevel3->width();
+    l.Bevel3Height = Bevel3->height();
+    l.PaintBox1Width = PaintBox1->width();
+    l.PaintBox1Height = PaintBox1->height();
+    l.Bevel4Left = Bevel4->x();
+    l.Bevel4Width = Bevel4->width();
+    l.Bevel4Height = Bevel4->height();
+    l.PaintBox2Left = PaintBox2->x();
+    l.PaintBox2Width = PaintBox2->width();
+    l.PaintBox2Height = PaintBox2->height();
+    l.Panel1Left = Panel1->x();
+    l.Panel1Top = Panel1->y();
+}
+
+void TForm1::ApplyLayout() {
+    const WindowLayout& l = state_.View.Layout;
+    Bevel3->setGeometry(WindowLayout::kBevel3Left, WindowLayout::kBevel3Top, l.Bevel3Width,
+                        l.Bevel3Height);
+    PaintBox1->setGeometry(WindowLayout::kPaintBox1Left, WindowLayout::kPaintBox1Top,
+                           l.PaintBox1Width, l.PaintBox1Height);
+    Bevel4->setGeometry(l.Bevel4Left, WindowLayout::kBevel4Top, l.Bevel4Width, l.Bevel4Height);
+    PaintBox2->setGeometry(l.PaintBox2Left, WindowLayout::kPaintBox2Top, l.PaintBox2Width,
+                           l.PaintBox2Height);
+    Panel1->move(l.Panel1Left, l.Panel1Top);
+}
+
+void TForm1::Calculations() {
+    if (!imagesCreated_)
+        return;
+    orvd::Calculations(state_.View, &state_.MapBitmap, &state_.SmallMapBitmap);
+    ApplyLayout();
+}
+
+void TForm1::FormResize() {
+    const QSize outer = OuterSize();
+    orvd::FormResize(state_.View, outer.width(), outer.height(),
+                     imagesCreated_ ? &state_.MapBitmap : nullptr,
+                     imagesCreated_ ? &state_.SmallMapBitmap : nullptr);
+    ApplyLayout();
+}
+
+void TForm1::ShowMap(QObject*) {
+    if (!imagesCreated_)
+        return;
+    MapPaintOptions options;
+    options.CrossColor = state_.CrossColor;
+    options.Crosshairs = CheckBox2->isChecked();
+    options.BorderColor = state_.BorderColor;
+    options.BorderStyle = state_.BorderStyle;
+    RenderViews(state_.View, &state_.MapBitmap, &state_.SmallMapBitmap, options, systemColors_);
+    // Within a box's own paint event the other box is asked to paint next; anywhere else both
+    // are drawn before ShowMap returns.
+    const bool inPaint = PaintBox1->IsPainting() || PaintBox2->IsPainting();
+    for (MapBox* box : {PaintBox1, PaintBox2}) {
+        if (box->IsPainting())
+            continue;
+        if (inPaint)
+            box->update();
+        else
+            box->Present();
+    }
+}
+
+// ---- Settings, locations and languages --------------------------------------------------------
+
+void TForm1::DoIni(bool reading) {
+    ProfileFile file(settingsPath_);
+    Settings settings;
+    if (reading) {
+        // A colour text that does not convert is shown and its key keeps the default; nothing
+        // else of the start-up is skipped.
+        const std::vector<std::string> errors = ReadSettings(file, settings);
+        settingsLanguage_ = settings.Language;
+        state_.LocationsFile = settings.LocationsFile;
+        TrackBar1->setValue(ClampAnimationSpeed(settings.AnimationSpeed));
+        CheckBox1->setChecked(settings.Animate);
+        CheckBox2->setChecked(settings.Cross); // a change runs CheckBox2Click
+        state_.CrossColor = settings.CrossColor;
+        state_.BorderColor = settings.BorderColor;
+        state_.BorderStyle = settings.BorderStyle;
+        for (const std::string& message : errors)
+            ShowErrorBox(this, message);
+        return;
+    }
+    settings.Language = settingsLanguage_;
+    settings.LocationsFile = state_.LocationsFile;
+    settings.AnimationSpeed = TrackBar1->value();
+    settings.Animate = CheckBox1->isChecked();
+    settings.Cross = CheckBox2->isChecked();
+    settings.CrossColor = state_.CrossColor;
+    settings.BorderColor = state_.BorderColor;
+    settings.BorderStyle = state_.BorderStyle;
+    WriteSettings(file, settings, state_.MapCode == kTestMapCode);
+}
+
+void TForm1::CheckBox2Click() {
+    ShowMap(CheckBox2);
+}
+
+void TForm1::LoadNames(const std::string& path) {
+    LocationList list = orvd::LoadNames(path, state_.MapBitmap.Width(), state_.MapBitmap.Height());
+    state_.LanguageName = std::move(list.LanguageName);
+    setWindowTitle(FromAnsi(list.Caption));
+    QStringList items;
+    items.reserve(qsizetype(list.Names.size()));
+    for (const std::string& name : list.Names)
+        items << FromAnsi(name);
+    ComboBox1->clear();
+    ComboBox1->addItems(items);
+    state_.LocationPoints = std::move(list.LocationPoints);
+    ComboBox2->clear();
+    ComboBox2->clearEditText();
+    state_.LocationsFile = std::move(list.LocationsFile);
+}
+
+void TForm1::LoadFileNames(const std::string& code) {
+    LanguageMenu menu = orvd::LoadFileNames(ProgramDir, code);
+    state_.LanguageFiles = std::move(menu.LanguageFiles);
+    SelectLanguage1->clear();
+    for (const LanguageItem& item : menu.Items) {
+        QAction* action = SelectLanguage1->addAction(FromAnsi(item.DisplayName));
+        const std::size_t tag = item.Tag;
+        connect(action, &QAction::triggered, this,
+                [this, tag] { RunHandler(this, [this, tag] { LanguagesClick(tag); }); });
+    }
+}
+
+void TForm1::LanguagesClick(std::size_t tag) {
+    if (const auto path = LanguageFilePath(ProgramDir, state_.LanguageFiles, tag))
+        LoadNames(*path);
+}
+
+QAction* TForm1::LanguageMenuItem(int index) const {
+    const QList<QAction*> items = SelectLanguage1->actions();
+    return index >= 0 && index < items.size() ? items[index] : nullptr;
+}
+
+} // namespace orvd

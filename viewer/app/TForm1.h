@@ -1,0 +1,134 @@
+#pragma once
+
+#include "app/BusyIndicator.h"
+#include "app/MainState.h"
+#include "view/SystemColors.h"
+
+#include <QMainWindow>
+#include <QPointer>
+#include <string>
+
+class QAction;
+class QActionGroup;
+class QCheckBox;
+class QComboBox;
+class QFrame;
+class QLabel;
+class QMenu;
+class QSlider;
+class QTimer;
+
+namespace orvd {
+
+class MapBox;
+
+// The program's folder with a trailing separator; every data file name is ProgramDir + a name.
+extern std::string ProgramDir;
+
+// The main window: the main view, the overview, the panel with the location list, the search
+// box and the animation controls, the main menu and the "What's this?" menu. It owns the core
+// state (MainState) and forwards its events to the core.
+class TForm1 : public QMainWindow {
+    Q_OBJECT
+public:
+    // `programPath` is the program file's path (its folder becomes ProgramDir, its name with
+    // ".ini" the settings file); `firstArgument` is the first command-line argument.
+    TForm1(std::string programPath, std::string firstArgument, QWidget* parent = nullptr);
+    ~TForm1() override; // runs FormDestroy
+
+    MainState& State() { return state_; }
+    const std::string& SettingsPath() const { return settingsPath_; }
+
+    // Shell commands and handlers.
+    void Exit1Click();
+    void Help2Click();
+    void About1Click();
+    void Whatsthis1Click();
+    // Opens PopupMenu1 for `component` at `globalPos` (the right button on a control).
+    void PopupMenu1Popup(QWidget* component, QPoint globalPos);
+    QWidget* PopupComponent() const { return popupComponent_; }
+
+    // Map and view operations.
+    void ChangeMap(std::string code);
+    void Calculations();
+    void FormResize();
+    // Renders both views and presents them within the calling event. `sender` is ignored.
+    void ShowMap(QObject* sender = nullptr);
+    void DoIni(bool reading);
+    void LoadNames(const std::string& path);
+    void LoadFileNames(const std::string& code);
+    void LanguagesClick(std::size_t tag);
+    void CheckBox2Click();
+    // Item `index` of File > Select language, or null.
+    QAction* LanguageMenuItem(int index) const;
+
+    // The outer size of the window: the client area below the menu bar plus the frame,
+    // caption and menu bar of the classic window system.
+    QSize OuterSize() const;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    void changeEvent(QEvent* event) override;
+
+private:
+    void BuildControls();
+    void BuildMenus();
+    void FormCreate();
+    void FormDestroy();
+    void CaptureDesignLayout();
+    void ApplyLayout();
+
+    std::string programPath_;
+    std::string firstArgument_;
+    std::string settingsPath_;
+    std::string settingsLanguage_; // the "Language" value read, kept for the test map
+    MainState state_;
+    bool imagesCreated_ = false;
+    bool destroyed_ = false;
+    SystemColorTable systemColors_;
+    QPointer<QWidget> popupComponent_;
+
+    class WaitCursor final : public BusyIndicator {
+    public:
+        void Begin() override;
+        void End() override;
+    } waitCursor_;
+
+    // Controls, named as in the window's definition.
+    QWidget* client_ = nullptr;
+    QFrame* Bevel3 = nullptr;
+    MapBox* PaintBox1 = nullptr;
+    QFrame* Bevel4 = nullptr;
+    MapBox* PaintBox2 = nullptr;
+    QFrame* Panel1 = nullptr;
+    QLabel* Label1 = nullptr;
+    QComboBox* ComboBox1 = nullptr;
+    QLabel* Label2 = nullptr;
+    QLabel* Label6 = nullptr;
+    QComboBox* ComboBox2 = nullptr;
+    QLabel* Label3 = nullptr;
+    QSlider* TrackBar1 = nullptr;
+    QLabel* Label4 = nullptr;
+    QLabel* Label5 = nullptr;
+    QCheckBox* CheckBox1 = nullptr;
+    QCheckBox* CheckBox2 = nullptr;
+    QTimer* Timer1 = nullptr;
+
+    QMenu* File1 = nullptr;
+    QAction* New1 = nullptr;
+    QAction* Addlocations1 = nullptr;
+    QMenu* Selectmap1 = nullptr;
+    QActionGroup* mapGroup_ = nullptr;
+    QMenu* SelectLanguage1 = nullptr;
+    QAction* Crosscolor1 = nullptr;
+    QAction* Mapborderstyle1 = nullptr;
+    QAction* Exit1 = nullptr;
+    QMenu* Help1 = nullptr;
+    QAction* Help2 = nullptr;
+    QAction* About1 = nullptr;
+    QMenu* PopupMenu1 = nullptr;
+    QAction* Whatsthis1 = nullptr;
+};
+
+} // namespace orvd

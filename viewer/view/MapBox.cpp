@@ -1,0 +1,49 @@
+#include "view/MapBox.h"
+
+#include <QImage>
+#include <QMouseEvent>
+#include <QPainter>
+
+namespace orvd {
+
+MapBox::MapBox(QWidget* parent) : QWidget(parent) {
+    // The box has no background of its own: the buffer covers it whole.
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    setAttribute(Qt::WA_NoSystemBackground);
+}
+
+void MapBox::Present() {
+    if (!painting_)
+        repaint();
+}
+
+void MapBox::paintEvent(QPaintEvent*) {
+    painting_ = true;
+    if (paintHandler_)
+        paintHandler_(this);
+    painting_ = false;
+    if (!image_ || image_->IsEmpty())
+        return;
+    const QImage view(reinterpret_cast<const uchar*>(image_->Data()), image_->Width(),
+                      image_->Height(), qsizetype(image_->BytesPerLine()), QImage::Format_RGB32);
+    QPainter painter(this);
+    painter.drawImage(0, 0, view);
+}
+
+void MapBox::mousePressEvent(QMouseEvent* event) {
+    pressedInside_ = event->button() == Qt::LeftButton;
+    emit pressed(event);
+}
+
+void MapBox::mouseReleaseEvent(QMouseEvent* event) {
+    emit released(event);
+    if (pressedInside_ && event->button() == Qt::LeftButton && rect().contains(event->pos()))
+        emit clicked();
+    pressedInside_ = false;
+}
+
+void MapBox::mouseMoveEvent(QMouseEvent* event) {
+    emit moved(event);
+}
+
+} // namespace orvd
