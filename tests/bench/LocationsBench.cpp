@@ -1,5 +1,7 @@
 #include "mapdata/Languages.h"
 #include "mapdata/LocationList.h"
+#include "mapdata/LocationsFile.h"
+#include "mapdata/SortLocations.h"
 
 #include <algorithm>
 #include <benchmark/benchmark.h>
@@ -66,6 +68,36 @@ void BM_LoadNamesFullBuffer(benchmark::State& state) {
     state.counters["names"] = count;
 }
 BENCHMARK(BM_LoadNamesFullBuffer)->Unit(benchmark::kMillisecond);
+
+// The sort alone, on the same names in the same shuffled order.
+void BM_SortLocationsFullBuffer(benchmark::State& state) {
+    ScratchDir dir;
+    const std::string path = dir.Path() + "NR_Engli.dat";
+    int count = 0;
+    std::ofstream(path, std::ios::binary) << FullDataSection(&count);
+    const orvd::LocationsFileContent content = orvd::ReadLocationsFile(path, 3000, 2000);
+    for (auto _ : state) {
+        std::vector<std::string> names = content.Names;
+        std::vector<orvd::Point> points = content.Points;
+        orvd::SortLocations(names, points);
+        benchmark::DoNotOptimize(names);
+    }
+}
+BENCHMARK(BM_SortLocationsFullBuffer)->Unit(benchmark::kMillisecond);
+
+// The editor's save of a full list: one profile write per name, each replacing the file.
+void BM_WriteLocationsFileFullBuffer(benchmark::State& state) {
+    ScratchDir dir;
+    const std::string source = dir.Path() + "source.dat";
+    int count = 0;
+    std::ofstream(source, std::ios::binary) << FullDataSection(&count);
+    const orvd::LocationsFileContent content = orvd::ReadLocationsFile(source, 3000, 2000);
+    const std::string path = dir.Path() + "NR_Engli.dat";
+    for (auto _ : state) {
+        orvd::WriteLocationsFile(path, "English", content.Names, content.Points);
+    }
+}
+BENCHMARK(BM_WriteLocationsFileFullBuffer)->Unit(benchmark::kMillisecond)->Iterations(5);
 
 void BM_LoadFileNames50Files(benchmark::State& state) {
     ScratchDir dir;

@@ -210,6 +210,12 @@ TEST(LocationsFile, WriterRefusesListsThatCannotReadBackAndWritesNothing) {
         {"English", {std::string("Nul\0x", 5)}, {{1, 1}}},
         {"Eng\nlish", {"Fine"}, {{1, 1}}},
         {"English", {"Fine", "Also"}, {{1, 1}}},
+        {"English", {"Fine", "[PROPERTIES]"}, {{1, 1}, {2, 2}}},
+        {"English", {" ;Semi"}, {{1, 1}}},
+        {"English", {"\t[Odd"}, {{1, 1}}},
+        {"English", {"\t "}, {{1, 1}}},
+        {std::string(1024, 'L'), {"Fine"}, {{1, 1}}},
+        {"English", {std::string(8191, 'N')}, {{1, 1}}},
     };
     for (const Case& c : cases) {
         EXPECT_THROW(WriteLocationsFile(path, c.language, c.names, c.points), Error);
@@ -221,6 +227,30 @@ TEST(LocationsFile, WriterRefusesListsThatCannotReadBackAndWritesNothing) {
     } catch (const Error& e) {
         EXPECT_NE(std::string(e.what()).find("\"A=B\""), std::string::npos) << e.what();
     }
+}
+
+TEST(LocationsFile, AListThatFillsTheKeyBufferReadsBackWhole) {
+    TempDir dir;
+    const std::string path = dir.File("NR_Full.dat");
+    std::vector<std::string> names;
+    std::vector<Point> points;
+    for (int i = 0; i < 744; ++i) { // 744 names of 10 bytes and their terminators: 8185 bytes
+        char name[16];
+        std::snprintf(name, sizeof name, "Place%05d", i);
+        names.push_back(name);
+        points.push_back({i, i});
+    }
+    names.push_back("PLACE00000"); // merges with the first, takes no room of its own
+    points.push_back({5, 5});
+    WriteLocationsFile(path, "English", names, points);
+    const LocationsFileContent c = ReadLocationsFile(path, 1000, 1000);
+    ASSERT_EQ(c.Names.size(), 744u);
+    EXPECT_EQ(c.Points[0], (Point{5, 5}));
+    EXPECT_EQ(c.Names[743], "Place00743");
+
+    names.push_back("Place0074x");
+    points.push_back({1, 1});
+    EXPECT_THROW(WriteLocationsFile(path, "English", names, points), Error);
 }
 
 // Fails every Store after the first `allowed` ones.

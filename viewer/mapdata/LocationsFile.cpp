@@ -4,9 +4,11 @@
 #include "app/FileSystem.h"
 #include "app/ProfileFile.h"
 #include "app/ProfileStorage.h"
+#include "app/TextCase.h"
 #include "mapdata/TesselUtils.h"
 
 #include <algorithm>
+#include <set>
 
 namespace orvd {
 
@@ -32,6 +34,16 @@ std::string Quoted(std::string_view text) {
 
 bool HasLineBreakOrNul(std::string_view text) {
     return text.find_first_of(std::string_view("\r\n\0", 3)) != std::string_view::npos;
+}
+
+// The profile layer drops these around keys and values.
+std::string_view TrimmedLikeProfile(std::string_view text) {
+    constexpr std::string_view kBlanks = " \t\r\v\f";
+    const std::size_t first = text.find_first_not_of(kBlanks);
+    if (first == std::string_view::npos) {
+        return {};
+    }
+    return text.substr(first, text.find_last_not_of(kBlanks) - first + 1);
 }
 
 } // namespace
@@ -111,8 +123,16 @@ void CheckLocationsForSaving(std::string_view languageName, const std::vector<st
         throw Error("The language name " + Quoted(languageName) +
                     " cannot be saved: it holds a line break or a zero byte");
     }
+    if (languageName.size() > ProfileFile::kMaxTextLength) {
+        throw Error("The language name cannot be saved: it is longer than " +
+                    std::to_string(ProfileFile::kMaxTextLength) + " characters");
+    }
+    // Names that merge on reading take their room in the key buffer once.
+    std::set<std::string> distinct;
+    std::size_t keyBytes = 1;
     for (const std::string& name : names) {
-        if (name.find_first_not_of(' ') == std::string::npos) {
+        const std::string_view key = TrimmedLikeProfile(name);
+        if (key.empty()) {
             throw Error("A location without a name cannot be saved");
         }
         if (name.find('=') != std::string::npos) {
@@ -122,6 +142,19 @@ void CheckLocationsForSaving(std::string_view languageName, const std::vector<st
             throw Error("The location name " + Quoted(name) +
                         " cannot be saved: it holds a line break or a zero byte");
         }
+        // Such a line would read as a section header or a comment, taking later lines with it.
+        if (key.front() == '[' || key.front() == ';') {
+            throw Error("The location name " + Quoted(name) +
+                        " cannot be saved: it starts with \"[\" or \";\"");
+        }
+        if (distinct.insert(FoldedText(key)).second) {
+            keyBytes += key.size() + 1;
+        }
+    }
+    if (keyBytes > ProfileFile::kKeyNameBufferSize) {
+        throw Error("The locations cannot be saved: their names take " + std::to_string(keyBytes) +
+                    " bytes, and only " + std::to_string(ProfileFile::kKeyNameBufferSize) +
+                    " bytes of names are read back");
     }
 }
 
