@@ -1,0 +1,98 @@
+#include "Platform.h"
+
+#include <pthread.h>
+#include <stdlib.h>
+#include <string.h>
+
+namespace orvd {
+
+namespace {
+
+// A block is this header followed by its bytes; the handle is the header's address. The layer
+// keeps no table of its own, so the library and a host in the same process that link separate
+// copies of it still share blocks.
+struct BlockHeader {
+    uint32_t magic;
+    uint32_t lockCount;
+    uint32_t size;
+    uint32_t reserved;
+};
+
+constexpr uint32_t kBlockMagic = 0x4B4C4256;
+
+BlockHeader* HeaderOf(BlockHandle block) {
+    auto* header = reinterpret_cast<BlockHeader*>(static_cast<uintptr_t>(block));
+    return header != nullptr && header->magic == kBlockMagic ? header : nullptr;
+}
+
+} // namespace
+
+BlockHandle BlockAlloc(uint32_t size) {
+    if (size > UINTPTR_MAX - sizeof(BlockHeader))
+        return 0;
+    auto* header = static_cast<BlockHeader*>(calloc(1, sizeof(BlockHeader) + size));
+    if (header == nullptr)
+        return 0;
+    header->magic = kBlockMagic;
+    header->size = size;
+    return static_cast<BlockHandle>(reinterpret_cast<uintptr_t>(header));
+}
+
+void BlockFree(BlockHandle block) {
+    if (BlockHeader* header = HeaderOf(block)) {
+        header->magic = 0;
+        free(header);
+    }
+}
+
+void* BlockLock(BlockHandle block) {
+    BlockHeader* header = HeaderOf(block);
+    if (header == nullptr)
+        return nullptr;
+    if (header->lockCount < 0xFF)
+        ++header->lockCount;
+    return header + 1;
+}
+
+void BlockUnlock(BlockHandle block) {
+    BlockHeader* header = HeaderOf(block);
+    if (header != nullptr && header->lockCount > 0)
+        --header->lockCount;
+}
+
+uint32_t BlockSize(BlockHandle block) {
+    BlockHeader* header = HeaderOf(block);
+    return header == nullptr ? 0 : header->size;
+}
+
+uint32_t BlockLockCount(BlockHandle block) {
+    BlockHeader* header = HeaderOf(block);
+    return header == nullptr ? 0 : header->lockCount;
+}
+
+uint32_t SlotAlloc() {
+    pthread_key_t key;
+    if (pthread_key_create(&key, nullptr) != 0 || key == kNoSlot)
+        return kNoSlot;
+    return static_cast<uint32_t>(key);
+}
+
+void SlotFree(uint32_t slot) {
+    if (slot != kNoSlot)
+        pthread_key_delete(static_cast<pthread_key_t>(slot));
+}
+
+void* SlotGet(uint32_t slot) {
+    return slot == kNoSlot ? nullptr : pthread_getspecific(static_cast<pthread_key_t>(slot));
+}
+
+void SlotSet(uint32_t slot, void* value) {
+    if (slot != kNoSlot)
+        pthread_setspecific(static_cast<pthread_key_t>(slot), value);
+}
+
+void MoveBytes(void* to, const void* from, size_t count) {
+    memmove(to, from, count);
+}
+
+} // namespace orvd
