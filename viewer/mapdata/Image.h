@@ -2,7 +2,7 @@
 
 #include <cstddef>
 #include <cstdint>
-#include <vector>
+#include <memory>
 
 namespace orvd {
 
@@ -47,6 +47,10 @@ public:
     Image() = default;
     // Throws orvd::Error when the size is negative or too large.
     Image(int width, int height, Pixel fill = kWhitePixel);
+    Image(const Image& other);
+    Image& operator=(const Image& other);
+    Image(Image&& other) noexcept;
+    Image& operator=(Image&& other) noexcept;
 
     int Width() const { return width_; }
     int Height() const { return height_; }
@@ -59,13 +63,16 @@ public:
     // large enough, so resizing back and forth does not reallocate. Throws orvd::Error when
     // the size is not allowed; the image is then unchanged.
     void Resize(int width, int height, Pixel fill = kWhitePixel);
+    // The same, but the pixels are left undefined: for a caller that writes every pixel next
+    // (the decoder), so a reused image is not filled twice.
+    void ResizeForOverwrite(int width, int height);
     // Back to 0 x 0, releasing the pixels.
     void Clear();
 
-    Pixel* Row(int y) { return pixels_.data() + std::size_t(y) * std::size_t(width_); }
-    const Pixel* Row(int y) const { return pixels_.data() + std::size_t(y) * std::size_t(width_); }
-    Pixel* Data() { return pixels_.data(); }
-    const Pixel* Data() const { return pixels_.data(); }
+    Pixel* Row(int y) { return pixels_.get() + std::size_t(y) * std::size_t(width_); }
+    const Pixel* Row(int y) const { return pixels_.get() + std::size_t(y) * std::size_t(width_); }
+    Pixel* Data() { return pixels_.get(); }
+    const Pixel* Data() const { return pixels_.get(); }
     std::size_t BytesPerLine() const { return std::size_t(width_) * sizeof(Pixel); }
 
     Pixel At(int x, int y) const { return Row(y)[x]; }
@@ -75,9 +82,17 @@ public:
     bool operator==(const Image& other) const;
 
 private:
+    std::size_t PixelCount() const { return std::size_t(width_) * std::size_t(height_); }
+
     int width_ = 0;
     int height_ = 0;
-    std::vector<Pixel> pixels_;
+    std::size_t capacity_ = 0;
+    struct FreePixels {
+        void operator()(Pixel* p) const;
+    };
+    static Pixel* AllocatePixels(std::size_t count);
+
+    std::unique_ptr<Pixel[], FreePixels> pixels_; // uninitialised beyond PixelCount()
 };
 
 } // namespace orvd

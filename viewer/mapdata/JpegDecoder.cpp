@@ -75,7 +75,7 @@ bool DecodeInto(jpeg_decompress_struct& info, ErrorManager& errors, std::string_
     info.quantize_colors = FALSE;
     jpeg_start_decompress(&info);
 
-    image.Resize(int(info.output_width), int(info.output_height), kBlackPixel);
+    image.ResizeForOverwrite(int(info.output_width), int(info.output_height));
     if (cmyk)
         cmykRow.resize(std::size_t(info.output_width) * 4);
     while (info.output_scanline < info.output_height) {
@@ -101,7 +101,6 @@ void DecodeJpeg(std::string_view data, Image& image) {
     errors.pub.emit_message = OnMessage;
     std::vector<JSAMPLE> cmykRow;
 
-    image.Clear();
     bool ok = false;
     try {
         ok = DecodeInto(info, errors, data, image, cmykRow);
