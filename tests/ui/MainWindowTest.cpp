@@ -67,6 +67,9 @@ private slots:
     void captionAndControlsAsDefined() {
         auto form = Open();
         QCOMPARE(form->windowTitle(), QStringLiteral("Orvandel Map - "));
+        const QList<QSize> iconSizes = form->windowIcon().availableSizes();
+        for (int size : {16, 32, 48})
+            QVERIFY(iconSizes.contains(QSize(size, size)));
         QCOMPARE(form->State().MapCode, std::string("TEST"));
         QVERIFY(dialogs_->shown.empty());
 

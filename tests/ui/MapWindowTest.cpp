@@ -191,6 +191,44 @@ private slots:
         QCOMPARE(view->width(), 387);
     }
 
+    void aPictureThatDoesNotDecodeDoesNotLeadOnToTheNextMap() {
+        WriteFile(dir_->File("NR.map"), "");
+        WriteFile(dir_->File("FM.map"), EncodeJpeg(Pattern(300, 200)));
+        WriteFile(dir_->File("NR_Engli.dat"), "[PROPERTIES]\r\nlanguage=English\r\n");
+        Program p = Start("Testing"); // not the exact argument: an ordinary start
+        MainState& s = p.form1->State();
+        QCOMPARE(s.MapCode, std::string("NR"));
+        QVERIFY(s.MapBitmap.IsEmpty());
+        QVERIFY(s.LanguageFiles.empty());
+        QVERIFY(Child<QMenu>(p.form1.get(), "SelectLanguage1")->actions().isEmpty());
+        QVERIFY(!Child<QWidget>(p.form1.get(), "PaintBox2")->isEnabled());
+        QVERIFY(dialogs_->shown.empty()); // no message for a failed decode
+        // The program goes on: resizing and painting still work.
+        p.form1->resize(p.form1->width() + 5, p.form1->height());
+        QTest::qWait(0);
+        p.form1->ShowMap();
+        QCOMPARE(Child<QWidget>(p.form1.get(), "PaintBox1")->grab().size(), QSize(391, 399));
+    }
+
+    void testingShowsTheTestMapEvenWithMapPictures() {
+        WriteFile(dir_->File("BK.map"), EncodeJpeg(Pattern(300, 200)));
+        Program p = Start("testing");
+        QCOMPARE(p.form1->State().MapCode, std::string("TEST"));
+        QCOMPARE(p.form1->State().MapBitmap.Width(), 1344);
+        p.Exit();
+        // The tag from the settings is kept, not letters of the code "TEST".
+        QVERIFY(ReadText(dir_->File("ORVDMAP.ini")).find("Language=Engli\r\n") !=
+                std::string::npos);
+    }
+
+    void onlyTheThirdMapPresentIsShown() {
+        WriteFile(dir_->File("BK.map"), EncodeJpeg(Pattern(300, 200)));
+        Program p = Start();
+        QCOMPARE(p.form1->State().MapCode, std::string("BK"));
+        QCOMPARE(p.form1->State().MapBitmap.Width(), 300);
+        QVERIFY(!Child<QWidget>(p.form1.get(), "PaintBox2")->isEnabled()); // no BK_small.map
+    }
+
     void languagesAreListedByDisplayNameAndLoadTheirFile() {
         WriteFile(dir_->File("NR.map"), EncodeJpeg(Pattern(400, 300)));
         WriteFile(dir_->File("NR_Engli.dat"),
