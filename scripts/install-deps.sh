@@ -6,7 +6,7 @@ packages=(
     build-essential cmake pkg-config git
     qt6-base-dev qt6-base-dev-tools libgl-dev
     libjpeg62-turbo-dev libjpeg-turbo-progs
-    libgtest-dev libbenchmark-dev
+    libgtest-dev googletest libbenchmark-dev
     g++-mingw-w64-i686 binutils-mingw-w64-i686 g++-multilib qemu-user
     xvfb xauth imagemagick fonts-dejavu-core
 )
