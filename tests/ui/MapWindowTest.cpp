@@ -247,6 +247,7 @@ private slots:
         for (int i = 0; i < list->count(); ++i)
             names << list->itemText(i);
         QCOMPARE(names, (QStringList{"Bridge", "Zeal", "abbey", "harbour"}));
+        QCOMPARE(list->currentIndex(), -1);
         // Points follow their names; x is held within the map's width.
         QCOMPARE(p.form1->State().LocationPoints.front(), (Point{400, 70}));
         QCOMPARE(p.form1->State().LocationPoints.back(), (Point{10, 20}));

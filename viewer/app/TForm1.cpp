@@ -28,6 +28,7 @@
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QScreen>
+#include <QSignalBlocker>
 #include <QSlider>
 #include <QTimer>
 
@@ -503,7 +504,12 @@ void TForm1::LoadNames(const std::string& path) {
     for (const std::string& name : list.Names)
         items << FromAnsi(name);
     ComboBox1->clear();
-    ComboBox1->addItems(items);
+    {
+        // The list shows no chosen location after loading; Qt would pick the first one.
+        const QSignalBlocker quiet(ComboBox1);
+        ComboBox1->addItems(items);
+        ComboBox1->setCurrentIndex(-1);
+    }
     state_.LocationPoints = std::move(list.LocationPoints);
     ComboBox2->clear();
     ComboBox2->clearEditText();
