@@ -2,6 +2,7 @@
 #include "JpegWriter.h"
 #include "ScriptedDialogs.h"
 #include "TempDir.h"
+#include "WidgetLookup.h"
 #include "app/HelpViewer.h"
 #include "app/TForm1.h"
 #include "app/TfSplash.h"
@@ -19,17 +20,11 @@
 #include <memory>
 
 using namespace orvd;
+using orvd::testing::Child;
 using orvd::testing::ScriptedDialogs;
 using orvd::testing::TempDir;
 
 namespace {
-
-template <class T> T* Child(QObject* parent, const char* name) {
-    T* child = parent->findChild<T*>(QString::fromLatin1(name));
-    if (!child)
-        qFatal("no child %s", name);
-    return child;
-}
 
 QStringList MenuTexts(QMenu* menu) {
     QStringList texts;

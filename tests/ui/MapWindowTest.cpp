@@ -2,6 +2,7 @@
 #include "JpegWriter.h"
 #include "ScriptedDialogs.h"
 #include "TempDir.h"
+#include "WidgetLookup.h"
 #include "app/FileSystem.h"
 #include "app/TForm1.h"
 #include "editor/TForm3.h"
@@ -18,19 +19,13 @@
 #include <sstream>
 
 using namespace orvd;
+using orvd::testing::Child;
 using orvd::testing::EncodeJpeg;
 using orvd::testing::ScriptedDialogs;
 using orvd::testing::TempDir;
 using orvd::testing::WriteFile;
 
 namespace {
-
-template <class T> T* Child(QObject* parent, const char* name) {
-    T* child = parent->findChild<T*>(QString::fromLatin1(name));
-    if (!child)
-        qFatal("no child %s", name);
-    return child;
-}
 
 Image Pattern(int w, int h) {
     Image image(w, h);

@@ -1,6 +1,7 @@
 #include "mapdata/Languages.h"
 
 #include "app/ProfileFile.h"
+#include "app/TextCase.h"
 #include "mapdata/LocationsFile.h"
 #include "mapdata/SortLocations.h"
 
@@ -13,23 +14,6 @@
 namespace orvd {
 
 namespace {
-
-unsigned char AsciiLower(unsigned char c) {
-    return (c >= 'A' && c <= 'Z') ? static_cast<unsigned char>(c - 'A' + 'a') : c;
-}
-
-bool EqualIgnoringAsciiCase(std::string_view a, std::string_view b) {
-    if (a.size() != b.size()) {
-        return false;
-    }
-    for (std::size_t i = 0; i < a.size(); ++i) {
-        if (AsciiLower(static_cast<unsigned char>(a[i])) !=
-            AsciiLower(static_cast<unsigned char>(b[i]))) {
-            return false;
-        }
-    }
-    return true;
-}
 
 // --- collation -------------------------------------------------------------------------------
 
@@ -196,16 +180,9 @@ std::vector<std::string> FindLocationsFiles(const std::string& programDir,
         }
         it.increment(ec);
     }
-    auto folded = [](const std::string& s) {
-        std::string f(s);
-        for (char& c : f) {
-            c = static_cast<char>(AsciiLower(static_cast<unsigned char>(c)));
-        }
-        return f;
-    };
     std::sort(names.begin(), names.end(), [&](const std::string& a, const std::string& b) {
-        const std::string fa = folded(a);
-        const std::string fb = folded(b);
+        const std::string fa = FoldedText(a);
+        const std::string fb = FoldedText(b);
         if (fa != fb) {
             return ComesBeforeBytewise(fa, fb);
         }
@@ -240,9 +217,9 @@ bool MatchesLocationsPattern(std::string_view fileName, std::string_view code) {
     if (fileName.size() < prefixLength + kSuffix.size()) {
         return false;
     }
-    return EqualIgnoringAsciiCase(fileName.substr(0, code.size()), code) &&
+    return SameTextIgnoringCase(fileName.substr(0, code.size()), code) &&
            fileName[code.size()] == '_' &&
-           EqualIgnoringAsciiCase(fileName.substr(fileName.size() - kSuffix.size()), kSuffix);
+           SameTextIgnoringCase(fileName.substr(fileName.size() - kSuffix.size()), kSuffix);
 }
 
 LanguageMenu LoadFileNames(const std::string& programDir, const std::string& code) {

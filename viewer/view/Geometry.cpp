@@ -10,8 +10,7 @@ namespace {
 using i64 = std::int64_t;
 
 std::int32_t Saturate(i64 v) {
-    return std::int32_t(std::clamp<i64>(v, std::numeric_limits<std::int32_t>::min(),
-                                        std::numeric_limits<std::int32_t>::max()));
+    return SaturateToInt32(v);
 }
 
 } // namespace
@@ -30,6 +29,11 @@ void FormResize(ViewGeometry& g, int outerWidth, int outerHeight, const Image* m
                 const Image* smallMapBitmap) {
     LayoutForOuterSize(g.Layout, outerWidth, outerHeight);
     Calculations(g, mapBitmap, smallMapBitmap);
+}
+
+std::int32_t SaturateToInt32(std::int64_t v) {
+    return std::int32_t(std::clamp<i64>(v, std::numeric_limits<std::int32_t>::min(),
+                                        std::numeric_limits<std::int32_t>::max()));
 }
 
 long double OverviewScaleOf(int numerator, int denominator) {

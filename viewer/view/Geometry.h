@@ -82,6 +82,9 @@ void Calculations(ViewGeometry& g, const Image* mapBitmap, const Image* smallMap
 // ties away from zero); 0 when the denominator is not positive.
 long double OverviewScaleOf(int numerator, int denominator);
 
+// v held within the int32 range.
+std::int32_t SaturateToInt32(std::int64_t v);
+
 // To nearest, an exact half to the even neighbour; saturated to the int32 range, NaN gives 0.
 std::int32_t RoundHalfEven(long double value);
 

@@ -12,8 +12,7 @@ namespace {
 using i64 = std::int64_t;
 
 std::int32_t Saturate(i64 v) {
-    return std::int32_t(std::clamp<i64>(v, std::numeric_limits<std::int32_t>::min(),
-                                        std::numeric_limits<std::int32_t>::max()));
+    return SaturateToInt32(v);
 }
 
 Rect MakeRect(i64 left, i64 top, i64 right, i64 bottom) {

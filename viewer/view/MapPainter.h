@@ -20,9 +20,9 @@ inline constexpr Pixel kMarkerPixel = MakePixel(255, 0, 255);
 inline constexpr int kCrossArm = 10;
 
 // Renders the main view into g.ViewBuffer: clamps and stores ViewLeft/ViewTop, sets SourceRect,
-// copies the visible map part 1:1, paints the parts beyond the map's edges with the border
-// (pixels between hatch lines, or everything when BorderColor is none, show the system window
-// colour), then the crosshair. Never resizes the buffer; a null map draws as an empty one.
+// copies the visible portion of the map 1:1, paints the parts beyond the map's edges with the
+// border (pixels between hatch lines, or everything when BorderColor is none, show the system
+// window colour), then the crosshair. Never resizes the buffer; a null map draws as an empty one.
 void RenderMainView(ViewGeometry& g, const Image* mapBitmap, const MapPaintOptions& options,
                     const SystemColorTable& colors);
 
