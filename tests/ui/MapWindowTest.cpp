@@ -17,6 +17,7 @@
 #include <fstream>
 #include <memory>
 #include <sstream>
+#include <sys/stat.h>
 
 using namespace orvd;
 using orvd::testing::Child;
@@ -122,6 +123,23 @@ private slots:
              {"AnimationSpeed=50\r\n", "Animate=0\r\n", "Cross=0\r\n", "CrossColor=clRed\r\n",
               "BorderColor=clRed\r\n", "BorderStyle=6\r\n", "AskBackup=0\r\n", "; kept\r\n"})
             QVERIFY2(ini.find(line) != std::string::npos, line);
+    }
+
+    void readOnlySettingsFileIsReportedAtExitAndKeptAsItWas() {
+        const std::string original = "[Config]\r\nAnimationSpeed=30\r\n";
+        WriteFile(dir_->File("ORVDMAP.ini"), original);
+        ::chmod(dir_->File("ORVDMAP.ini").c_str(), 0444);
+        Program p = Start("testing");
+        QCOMPARE(Child<QSlider>(p.form1.get(), "TrackBar1")->value(), 30);
+        p.Exit();
+        const QString expected = QStringLiteral("Unable to write to %1.")
+                                     .arg(QString::fromStdString(dir_->File("ORVDMAP.ini")));
+        QCOMPARE(dialogs_->shown.size(), size_t(2)); // the editor's key, then the first main key
+        for (const auto& box : dialogs_->shown) {
+            QCOMPARE(box.title, QStringLiteral("Orvandel Map"));
+            QCOMPARE(box.text, expected);
+        }
+        QCOMPARE(ReadText(dir_->File("ORVDMAP.ini")), original);
     }
 
     void badColourTextIsShownAndStartUpGoesOn() {
