@@ -32,6 +32,8 @@
 #include <QSlider>
 #include <QTimer>
 
+#include <memory>
+
 namespace orvd {
 
 std::string ProgramDir;
@@ -348,17 +350,12 @@ void TForm1::Whatsthis1Click() {
 }
 
 void TForm1::About1Click() {
-    auto* splash = new TfSplash(this);
-    fSplash = splash;
-    try {
-        splash->Label7()->hide();
-        splash->setModal(true);
-        Dialogs().ExecModal(*splash);
-    } catch (...) {
-        delete splash;
-        throw;
-    }
-    delete splash;
+    // Released when the command ends, also when showing it fails; its destructor clears fSplash.
+    const auto splash = std::make_unique<TfSplash>(this);
+    fSplash = splash.get();
+    splash->Label7()->hide();
+    splash->setModal(true);
+    Dialogs().ExecModal(*splash);
 }
 
 // ---- Map and view ----------------------------------------------------------------------------
