@@ -31,7 +31,6 @@
 #include <QSignalBlocker>
 #include <QSlider>
 #include <QTimer>
-
 #include <memory>
 
 namespace orvd {
@@ -114,19 +113,11 @@ void TForm1::BuildControls() {
 
     Bevel3 = MakeLoweredFrame(client_, "Bevel3");
     Bevel3->setGeometry(6, 6, 414, 403);
-    PaintBox1 = new MapBox(client_);
-    PaintBox1->setObjectName("PaintBox1");
-    PaintBox1->setGeometry(8, 8, 410, 399);
-    PaintBox1->SetImage(&state_.View.ViewBuffer);
-    PaintBox1->SetPaintHandler([this](MapBox* box) { ShowMap(box); });
+    PaintBox1 = MakeMapBox("PaintBox1", QRect(8, 8, 410, 399), &state_.View.ViewBuffer);
 
     Bevel4 = MakeLoweredFrame(client_, "Bevel4");
     Bevel4->setGeometry(433, 6, 204, 182);
-    PaintBox2 = new MapBox(client_);
-    PaintBox2->setObjectName("PaintBox2");
-    PaintBox2->setGeometry(435, 8, 200, 178);
-    PaintBox2->SetImage(&state_.View.OverviewBuffer);
-    PaintBox2->SetPaintHandler([this](MapBox* box) { ShowMap(box); });
+    PaintBox2 = MakeMapBox("PaintBox2", QRect(435, 8, 200, 178), &state_.View.OverviewBuffer);
     PaintBox2->setEnabled(false);
 
     Panel1 = new QFrame(client_);
@@ -204,6 +195,16 @@ void TForm1::BuildControls() {
                     });
         }
     }
+}
+
+// Both boxes show a buffer of the core and have ShowMap as their paint handler.
+MapBox* TForm1::MakeMapBox(const char* name, const QRect& geometry, const Image* buffer) {
+    auto* box = new MapBox(client_);
+    box->setObjectName(name);
+    box->setGeometry(geometry);
+    box->SetImage(buffer);
+    box->SetPaintHandler([this](MapBox* painting) { ShowMap(painting); });
+    return box;
 }
 
 void TForm1::BuildMenus() {

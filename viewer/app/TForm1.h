@@ -74,6 +74,7 @@ protected:
 private:
     void BuildControls();
     void BuildMenus();
+    MapBox* MakeMapBox(const char* name, const QRect& geometry, const Image* buffer);
     void FormCreate();
     void FormDestroy();
     void CaptureDesignLayout();
