@@ -1,8 +1,9 @@
 #include "app/Settings.h"
 
-#include "app/Error.h"
-#include "app/ProfileFile.h"
-#include "app/ProfileStorage.h"
+#include "base/Error.h"
+#include "base/ProfileFile.h"
+#include "base/ProfileStorage.h"
+#include "editor/AskBackupSetting.h"
 
 #include <gtest/gtest.h>
 

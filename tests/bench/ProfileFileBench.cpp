@@ -1,5 +1,5 @@
-#include "app/ProfileFile.h"
-#include "app/ProfileStorage.h"
+#include "base/ProfileFile.h"
+#include "base/ProfileStorage.h"
 
 #include <benchmark/benchmark.h>
 #include <cstdlib>

@@ -2,8 +2,8 @@
 
 #include "JpegWriter.h"
 #include "TempDir.h"
-#include "app/Error.h"
-#include "app/FileSystem.h"
+#include "base/Error.h"
+#include "base/FileSystem.h"
 #include "mapdata/MapPictures.h"
 
 #include <cstdlib>

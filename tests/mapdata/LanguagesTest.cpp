@@ -1,7 +1,7 @@
 #include "mapdata/Languages.h"
 
 #include "TempDir.h"
-#include "app/TextCase.h"
+#include "base/TextCase.h"
 #include "mapdata/LocationList.h"
 
 #include <algorithm>

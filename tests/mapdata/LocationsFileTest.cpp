@@ -1,9 +1,9 @@
 #include "mapdata/LocationsFile.h"
 
 #include "TempDir.h"
-#include "app/Error.h"
-#include "app/FileSystem.h"
-#include "app/ProfileStorage.h"
+#include "base/Error.h"
+#include "base/FileSystem.h"
+#include "base/ProfileStorage.h"
 
 #include <filesystem>
 #include <fstream>

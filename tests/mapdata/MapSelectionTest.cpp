@@ -1,6 +1,6 @@
+#include "base/Raster.h"
 #include "mapdata/MapTable.h"
 #include "mapdata/TestMap.h"
-#include "view/Raster.h"
 
 #include <gtest/gtest.h>
 #include <set>

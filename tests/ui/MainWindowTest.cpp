@@ -3,9 +3,9 @@
 #include "ScriptedDialogs.h"
 #include "TempDir.h"
 #include "WidgetLookup.h"
-#include "app/HelpViewer.h"
 #include "app/TForm1.h"
 #include "app/TfSplash.h"
+#include "base/HelpViewer.h"
 
 #include <QAction>
 #include <QActionGroup>

@@ -3,8 +3,8 @@
 #include "ScriptedDialogs.h"
 #include "TempDir.h"
 #include "WidgetLookup.h"
-#include "app/FileSystem.h"
 #include "app/TForm1.h"
+#include "base/FileSystem.h"
 #include "editor/TForm3.h"
 #include "mapdata/JpegDecoder.h"
 

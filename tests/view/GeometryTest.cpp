@@ -1,6 +1,6 @@
 #include "view/Geometry.h"
 
-#include "app/Error.h"
+#include "base/Error.h"
 
 #include <climits>
 #include <cmath>

@@ -1,10 +1,10 @@
 #pragma once
 
-#include "app/BorderPattern.h"
-#include "app/ColorValue.h"
-#include "mapdata/Image.h"
+#include "base/BorderPattern.h"
+#include "base/ColorValue.h"
+#include "base/Image.h"
+#include "base/Rect.h"
 #include "view/Geometry.h"
-#include "view/Rect.h"
 
 #include <string>
 #include <vector>

@@ -1,7 +1,7 @@
 #include "app/Settings.h"
 
-#include "app/Error.h"
-#include "app/ProfileFile.h"
+#include "base/Error.h"
+#include "base/ProfileFile.h"
 
 #include <algorithm>
 
@@ -70,14 +70,6 @@ void WriteSettings(ProfileFile& file, const Settings& settings, bool testMode) {
     file.WriteText(kSettingsSection, "CrossColor", ColorToText(settings.CrossColor));
     file.WriteText(kSettingsSection, "BorderColor", ColorToText(settings.BorderColor));
     file.WriteNumber(kSettingsSection, "BorderStyle", CodeFromPattern(settings.BorderStyle));
-}
-
-bool ReadAskBackup(const ProfileFile& file) {
-    return file.ReadFlag(kSettingsSection, "AskBackup", true);
-}
-
-void WriteAskBackup(ProfileFile& file, bool askBackup) {
-    file.WriteFlag(kSettingsSection, "AskBackup", askBackup);
 }
 
 } // namespace orvd

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "app/BorderPattern.h"
-#include "app/ColorValue.h"
+#include "base/BorderPattern.h"
+#include "base/ColorValue.h"
 
 #include <string>
 #include <string_view>
@@ -50,10 +50,5 @@ std::string LanguageTagToWrite(const Settings& settings, bool testMode);
 // Writes the seven keys in order, one profile write each. Throws orvd::Error from the first
 // write that fails; the keys after it are not written.
 void WriteSettings(ProfileFile& file, const Settings& settings, bool testMode);
-
-// The location editor's "AskBackup" flag (default true).
-bool ReadAskBackup(const ProfileFile& file);
-// Throws orvd::Error when the write fails.
-void WriteAskBackup(ProfileFile& file, bool askBackup);
 
 } // namespace orvd

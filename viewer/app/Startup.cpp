@@ -1,10 +1,10 @@
 #include "app/Startup.h"
 
-#include "app/Dialogs.h"
-#include "app/ErrorMessage.h"
-#include "app/HelpViewer.h"
 #include "app/TForm1.h"
 #include "app/TfSplash.h"
+#include "base/Dialogs.h"
+#include "base/ErrorMessage.h"
+#include "base/HelpViewer.h"
 #include "editor/TForm3.h"
 
 #include <QApplication>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "app/BusyIndicator.h"
 #include "app/MainState.h"
+#include "base/BusyIndicator.h"
 #include "view/SystemColors.h"
 
 #include <QMainWindow>

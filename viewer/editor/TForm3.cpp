@@ -1,8 +1,8 @@
 #include "editor/TForm3.h"
 
-#include "app/Dialogs.h"
-#include "app/ProfileFile.h"
-#include "app/Settings.h"
+#include "base/Dialogs.h"
+#include "base/ProfileFile.h"
+#include "editor/AskBackupSetting.h"
 
 namespace orvd {
 

@@ -7,7 +7,7 @@
 #include <new>
 #include <vector>
 // after jpeglib.h, which it needs
-#include "app/Error.h"
+#include "base/Error.h"
 
 #include <jerror.h>
 

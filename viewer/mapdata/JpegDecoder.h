@@ -1,6 +1,6 @@
 #pragma once
 
-#include "mapdata/Image.h"
+#include "base/Image.h"
 
 #include <string>
 #include <string_view>

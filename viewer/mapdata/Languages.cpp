@@ -1,7 +1,7 @@
 #include "mapdata/Languages.h"
 
-#include "app/ProfileFile.h"
-#include "app/TextCase.h"
+#include "base/ProfileFile.h"
+#include "base/TextCase.h"
 #include "mapdata/LocationsFile.h"
 #include "mapdata/SortLocations.h"
 

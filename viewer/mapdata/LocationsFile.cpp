@@ -1,11 +1,11 @@
 #include "mapdata/LocationsFile.h"
 
-#include "app/Error.h"
-#include "app/FileSystem.h"
-#include "app/ProfileFile.h"
-#include "app/ProfileStorage.h"
-#include "app/TextCase.h"
-#include "mapdata/TesselUtils.h"
+#include "base/Error.h"
+#include "base/FileSystem.h"
+#include "base/ProfileFile.h"
+#include "base/ProfileStorage.h"
+#include "base/TesselUtils.h"
+#include "base/TextCase.h"
 
 #include <algorithm>
 #include <set>

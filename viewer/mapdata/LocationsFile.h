@@ -1,6 +1,6 @@
 #pragma once
 
-#include "view/Rect.h"
+#include "base/Rect.h"
 
 #include <cstdint>
 #include <string>

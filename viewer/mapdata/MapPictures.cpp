@@ -1,7 +1,7 @@
 #include "mapdata/MapPictures.h"
 
-#include "app/Error.h"
-#include "app/FileSystem.h"
+#include "base/Error.h"
+#include "base/FileSystem.h"
 #include "mapdata/JpegDecoder.h"
 #include "mapdata/MapTable.h"
 

@@ -1,6 +1,6 @@
 #include "mapdata/TestMap.h"
 
-#include "view/Raster.h"
+#include "base/Raster.h"
 
 namespace orvd {
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "app/BusyIndicator.h"
-#include "mapdata/Image.h"
+#include "base/BusyIndicator.h"
+#include "base/Image.h"
 
 #include <cstdint>
 

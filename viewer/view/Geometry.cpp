@@ -9,10 +9,6 @@ namespace {
 
 using i64 = std::int64_t;
 
-std::int32_t Saturate(i64 v) {
-    return SaturateToInt32(v);
-}
-
 } // namespace
 
 void LayoutForOuterSize(WindowLayout& layout, int outerWidth, int outerHeight) {
@@ -31,11 +27,6 @@ void FormResize(ViewGeometry& g, int outerWidth, int outerHeight, const Image* m
     Calculations(g, mapBitmap, smallMapBitmap);
 }
 
-std::int32_t SaturateToInt32(std::int64_t v) {
-    return std::int32_t(std::clamp<i64>(v, std::numeric_limits<std::int32_t>::min(),
-                                        std::numeric_limits<std::int32_t>::max()));
-}
-
 long double OverviewScaleOf(int numerator, int denominator) {
     if (denominator <= 0)
         return 0;
@@ -46,21 +37,6 @@ long double OverviewScaleOf(int numerator, int denominator) {
     const long double fraction = std::frexp(q, &exponent); // in [0.5, 1)
     // roundl is to nearest with ties away from zero, and exact on 64-bit significands.
     return std::ldexp(std::round(std::ldexp(fraction, 40)), exponent - 40);
-}
-
-std::int32_t RoundHalfEven(long double value) {
-    if (std::isnan(value))
-        return 0;
-    if (value >= 2147483648.0L)
-        return std::numeric_limits<std::int32_t>::max();
-    if (value <= -2147483649.0L)
-        return std::numeric_limits<std::int32_t>::min();
-    const long double lower = std::floor(value);
-    const long double rest = value - lower;
-    i64 r = i64(lower);
-    if (rest > 0.5L || (rest == 0.5L && (r & 1) != 0))
-        ++r;
-    return Saturate(r);
 }
 
 void Calculations(ViewGeometry& g, const Image* mapBitmap, const Image* smallMapBitmap) {
@@ -99,21 +75,22 @@ void ClampView(ViewGeometry& g, int mapWidth, int mapHeight) {
     const i64 minTop = -i64(g.CenterY) - 20;
     const i64 maxTop = i64(mapHeight) - g.CenterY + 20;
     if (g.ViewLeft < minLeft)
-        g.ViewLeft = Saturate(minLeft);
+        g.ViewLeft = SaturateToInt32(minLeft);
     if (g.ViewLeft > maxLeft)
-        g.ViewLeft = Saturate(maxLeft);
+        g.ViewLeft = SaturateToInt32(maxLeft);
     if (g.ViewTop < minTop)
-        g.ViewTop = Saturate(minTop);
+        g.ViewTop = SaturateToInt32(minTop);
     if (g.ViewTop > maxTop)
-        g.ViewTop = Saturate(maxTop);
+        g.ViewTop = SaturateToInt32(maxTop);
 }
 
 Point ViewToMap(const ViewGeometry& g, Point view) {
-    return Point{Saturate(i64(g.ViewLeft) + view.x), Saturate(i64(g.ViewTop) + view.y)};
+    return Point{SaturateToInt32(i64(g.ViewLeft) + view.x),
+                 SaturateToInt32(i64(g.ViewTop) + view.y)};
 }
 
 Point ViewPositionFor(const ViewGeometry& g, Point map) {
-    return Point{Saturate(i64(map.x) - g.CenterX), Saturate(i64(map.y) - g.CenterY)};
+    return Point{SaturateToInt32(i64(map.x) - g.CenterX), SaturateToInt32(i64(map.y) - g.CenterY)};
 }
 
 Point OverviewToMap(const ViewGeometry& g, Point overview) {

@@ -1,7 +1,8 @@
 #pragma once
 
-#include "mapdata/Image.h"
-#include "view/Rect.h"
+#include "base/Image.h"
+#include "base/Rect.h"
+#include "base/Rounding.h"
 
 #include <cstdint>
 
@@ -81,12 +82,6 @@ void Calculations(ViewGeometry& g, const Image* mapBitmap, const Image* smallMap
 // numerator / denominator in extended precision, rounded to 40 significant bits (to nearest,
 // ties away from zero); 0 when the denominator is not positive.
 long double OverviewScaleOf(int numerator, int denominator);
-
-// v held within the int32 range.
-std::int32_t SaturateToInt32(std::int64_t v);
-
-// To nearest, an exact half to the even neighbour; saturated to the int32 range, NaN gives 0.
-std::int32_t RoundHalfEven(long double value);
 
 // Keeps the map point under the crosshair within 20 pixels of the map; stores the result.
 void ClampView(ViewGeometry& g, int mapWidth, int mapHeight);

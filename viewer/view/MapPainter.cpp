@@ -1,6 +1,6 @@
 #include "view/MapPainter.h"
 
-#include "view/Raster.h"
+#include "base/Raster.h"
 
 #include <algorithm>
 #include <cstdint>

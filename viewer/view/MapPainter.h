@@ -1,8 +1,8 @@
 #pragma once
 
-#include "app/BorderPattern.h"
-#include "app/ColorValue.h"
-#include "mapdata/Image.h"
+#include "base/BorderPattern.h"
+#include "base/ColorValue.h"
+#include "base/Image.h"
 #include "view/Geometry.h"
 #include "view/SystemColors.h"
 

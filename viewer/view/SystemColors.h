@@ -1,7 +1,7 @@
 #pragma once
 
-#include "app/ColorValue.h"
-#include "mapdata/Image.h"
+#include "base/ColorValue.h"
+#include "base/Image.h"
 
 #include <array>
 #include <optional>

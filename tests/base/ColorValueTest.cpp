@@ -1,6 +1,6 @@
-#include "app/ColorValue.h"
+#include "base/ColorValue.h"
 
-#include "app/Error.h"
+#include "base/Error.h"
 
 #include <gtest/gtest.h>
 

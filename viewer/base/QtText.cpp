@@ -1,6 +1,6 @@
-#include "app/QtText.h"
+#include "base/QtText.h"
 
-#include "app/Cp1252.h"
+#include "base/Cp1252.h"
 
 namespace orvd {
 

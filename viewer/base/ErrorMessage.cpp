@@ -1,4 +1,4 @@
-#include "app/ErrorMessage.h"
+#include "base/ErrorMessage.h"
 
 namespace orvd {
 

@@ -1,4 +1,4 @@
-#include "mapdata/TesselUtils.h"
+#include "base/TesselUtils.h"
 
 #include <gtest/gtest.h>
 #include <string>

@@ -1,4 +1,4 @@
-#include "app/TextCase.h"
+#include "base/TextCase.h"
 
 namespace orvd {
 

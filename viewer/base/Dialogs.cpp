@@ -1,7 +1,7 @@
-#include "app/Dialogs.h"
+#include "base/Dialogs.h"
 
-#include "app/ErrorMessage.h"
-#include "app/QtText.h"
+#include "base/ErrorMessage.h"
+#include "base/QtText.h"
 
 #include <QDialog>
 #include <QMessageBox>

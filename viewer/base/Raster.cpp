@@ -1,4 +1,4 @@
-#include "view/Raster.h"
+#include "base/Raster.h"
 
 #include <algorithm>
 #include <cmath>

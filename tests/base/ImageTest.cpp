@@ -1,6 +1,6 @@
-#include "mapdata/Image.h"
+#include "base/Image.h"
 
-#include "app/Error.h"
+#include "base/Error.h"
 
 #include <gtest/gtest.h>
 

@@ -1,8 +1,8 @@
-#include "app/ProfileFile.h"
+#include "base/ProfileFile.h"
 
-#include "app/ProfileStorage.h"
-#include "app/TextCase.h"
-#include "mapdata/TesselUtils.h"
+#include "base/ProfileStorage.h"
+#include "base/TesselUtils.h"
+#include "base/TextCase.h"
 
 #include <string>
 #include <unordered_map>

@@ -1,8 +1,8 @@
-#include "app/ProfileFile.h"
+#include "base/ProfileFile.h"
 
-#include "app/Error.h"
-#include "app/ProfileStorage.h"
-#include "app/TextCase.h"
+#include "base/Error.h"
+#include "base/ProfileStorage.h"
+#include "base/TextCase.h"
 
 #include <cerrno>
 #include <cstdlib>

@@ -1,7 +1,7 @@
-#include "app/ColorValue.h"
+#include "base/ColorValue.h"
 
-#include "app/Error.h"
-#include "mapdata/TesselUtils.h"
+#include "base/Error.h"
+#include "base/TesselUtils.h"
 
 #include <cstdio>
 

@@ -1,4 +1,4 @@
-#include "app/HelpFile.h"
+#include "base/HelpFile.h"
 
 #include <charconv>
 

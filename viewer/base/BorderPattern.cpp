@@ -1,4 +1,4 @@
-#include "app/BorderPattern.h"
+#include "base/BorderPattern.h"
 
 namespace orvd {
 

@@ -1,8 +1,8 @@
-#include "app/HelpViewer.h"
+#include "base/HelpViewer.h"
 
-#include "app/FileSystem.h"
-#include "app/HelpFile.h"
-#include "app/QtText.h"
+#include "base/FileSystem.h"
+#include "base/HelpFile.h"
+#include "base/QtText.h"
 
 #include <QCoreApplication>
 #include <QDir>

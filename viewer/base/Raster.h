@@ -1,7 +1,7 @@
 #pragma once
 
-#include "mapdata/Image.h"
-#include "view/Rect.h"
+#include "base/Image.h"
+#include "base/Rect.h"
 
 namespace orvd {
 

@@ -1,6 +1,6 @@
-#include "app/ProfileStorage.h"
+#include "base/ProfileStorage.h"
 
-#include "app/Error.h"
+#include "base/Error.h"
 
 #include <cerrno>
 #include <climits>

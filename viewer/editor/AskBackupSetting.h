@@ -1,0 +1,13 @@
+#pragma once
+
+namespace orvd {
+
+class ProfileFile;
+
+// The location editor's own key in the settings file: "AskBackup" in section "Config",
+// default true.
+bool ReadAskBackup(const ProfileFile& file);
+// Throws orvd::Error when the write fails.
+void WriteAskBackup(ProfileFile& file, bool askBackup);
+
+} // namespace orvd
