@@ -62,6 +62,8 @@ public:
     void LoadFileNames(const std::string& code);
     void LanguagesClick(std::size_t tag);
     void CheckBox2Click();
+    void Crosscolor1Click();
+    void Mapborderstyle1Click();
     // Item `index` of File > Select language, or null.
     QAction* LanguageMenuItem(int index) const;
 
