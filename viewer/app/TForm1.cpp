@@ -12,8 +12,10 @@
 #include "mapdata/MapPictures.h"
 #include "mapdata/MapTable.h"
 #include "mapdata/TestMap.h"
+#include "view/LocationSearch.h"
 #include "view/MapBox.h"
 #include "view/MapPainter.h"
+#include "view/PointerInput.h"
 #include "view/QtSystemColors.h"
 
 #include <QActionGroup>
@@ -24,9 +26,11 @@
 #include <QFrame>
 #include <QGuiApplication>
 #include <QIcon>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
+#include <QMouseEvent>
 #include <QScreen>
 #include <QSignalBlocker>
 #include <QSlider>
@@ -66,6 +70,27 @@ QFrame* MakeLoweredFrame(QWidget* parent, const char* name) {
     frame->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     frame->setLineWidth(1);
     return frame;
+}
+
+MouseButton ButtonOf(Qt::MouseButton button) {
+    switch (button) {
+    case Qt::LeftButton:
+        return MouseButton::Left;
+    case Qt::RightButton:
+        return MouseButton::Right;
+    case Qt::MiddleButton:
+        return MouseButton::Middle;
+    default:
+        return MouseButton::Other;
+    }
+}
+
+// The character of a key press as the classic key event gives it; Enter is 13.
+char KeyChar(const QKeyEvent& key) {
+    if (key.key() == Qt::Key_Return || key.key() == Qt::Key_Enter)
+        return '\r';
+    const QString text = key.text();
+    return text.size() == 1 ? ToAnsi(text).front() : '\0';
 }
 
 } // namespace
@@ -114,11 +139,24 @@ void TForm1::BuildControls() {
     Bevel3 = MakeLoweredFrame(client_, "Bevel3");
     Bevel3->setGeometry(6, 6, 414, 403);
     PaintBox1 = MakeMapBox("PaintBox1", QRect(8, 8, 410, 399), &state_.View.ViewBuffer);
+    connect(PaintBox1, &MapBox::pressed, this, [this](QMouseEvent* e) {
+        RunHandler(this, [&] { PaintBox1MouseDown(e->button(), e->position().toPoint()); });
+    });
+    connect(PaintBox1, &MapBox::released, this,
+            [this](QMouseEvent* e) { RunHandler(this, [&] { PaintBox1MouseUp(e->button()); }); });
 
     Bevel4 = MakeLoweredFrame(client_, "Bevel4");
     Bevel4->setGeometry(433, 6, 204, 182);
     PaintBox2 = MakeMapBox("PaintBox2", QRect(435, 8, 200, 178), &state_.View.OverviewBuffer);
-    PaintBox2->setEnabled(false);
+    PaintBox2->setEnabled(false); // a disabled box receives no pointer events
+    connect(PaintBox2, &MapBox::pressed, this, [this](QMouseEvent* e) {
+        RunHandler(this, [&] { PaintBox2MouseDown(e->button(), e->position().toPoint()); });
+    });
+    connect(PaintBox2, &MapBox::moved, this, [this](QMouseEvent* e) {
+        RunHandler(this, [&] { PaintBox2MouseMove(e->buttons(), e->position().toPoint()); });
+    });
+    connect(PaintBox2, &MapBox::clicked, this,
+            [this] { RunHandler(this, [this] { PaintBox2Click(); }); });
 
     Panel1 = new QFrame(client_);
     Panel1->setObjectName("Panel1");
@@ -133,6 +171,9 @@ void TForm1::BuildControls() {
     ComboBox1->setEditable(false);
     ComboBox1->setMaxVisibleItems(12);
     ComboBox1->setProperty(kHelpContext, 101);
+    // Only the user's choice moves the view, never the program's filling of the list.
+    connect(ComboBox1, &QComboBox::activated, this,
+            [this] { RunHandler(this, [this] { ComboBox1Change(); }); });
 
     Label2 = MakeLabel(Panel1, "Label2", QStringLiteral("Search :"), 7, 52);
     Label6 = new QLabel(QStringLiteral("0 found"), Panel1);
@@ -148,6 +189,9 @@ void TForm1::BuildControls() {
     ComboBox2->setEditable(true);
     ComboBox2->setInsertPolicy(QComboBox::NoInsert);
     ComboBox2->setProperty(kHelpContext, 102);
+    ComboBox2->lineEdit()->installEventFilter(this);
+    connect(ComboBox2, &QComboBox::activated, this,
+            [this] { RunHandler(this, [this] { ComboBox2Change(); }); });
 
     Label3 = MakeLabel(Panel1, "Label3", QStringLiteral("Animation speed"), 7, 100);
     TrackBar1 = new QSlider(Qt::Horizontal, Panel1);
@@ -180,6 +224,9 @@ void TForm1::BuildControls() {
     Timer1 = new QTimer(this);
     Timer1->setObjectName("Timer1");
     Timer1->setInterval(5);
+    Timer1->setTimerType(Qt::PreciseTimer);
+    connect(Timer1, &QTimer::timeout, this,
+            [this] { RunHandler(this, [this] { Timer1Timer(); }); });
 
     // The right button on these controls opens the "What's this?" menu.
     for (QWidget* control : {static_cast<QWidget*>(ComboBox1), static_cast<QWidget*>(ComboBox2),
@@ -273,6 +320,9 @@ QSize TForm1::OuterSize() const {
 bool TForm1::eventFilter(QObject* watched, QEvent* event) {
     if (watched == client_ && event->type() == QEvent::Resize)
         RunHandler(this, [this] { FormResize(); });
+    // Every key goes on to the search box as usual.
+    if (ComboBox2 && watched == ComboBox2->lineEdit() && event->type() == QEvent::KeyPress)
+        RunHandler(this, [&] { ComboBox2KeyPress(KeyChar(*static_cast<QKeyEvent*>(event))); });
     return QMainWindow::eventFilter(watched, event);
 }
 
@@ -298,6 +348,7 @@ void TForm1::FormCreate() {
     state_.View.ViewBuffer.Clear();
     state_.View.OverviewBuffer.Clear();
     state_.LanguageFiles.clear();
+    state_.LocationNames.clear();
     state_.LocationPoints.clear();
     state_.FoundPoints.clear();
     imagesCreated_ = true;
@@ -322,6 +373,7 @@ void TForm1::FormDestroy() {
         state_.View.OverviewBuffer.Clear();
         imagesCreated_ = false;
         state_.LanguageFiles.clear();
+        state_.LocationNames.clear();
         state_.LocationPoints.clear();
         state_.FoundPoints.clear();
     });
@@ -508,6 +560,7 @@ void TForm1::LoadNames(const std::string& path) {
         ComboBox1->addItems(items);
         ComboBox1->setCurrentIndex(-1);
     }
+    state_.LocationNames = std::move(list.Names);
     state_.LocationPoints = std::move(list.LocationPoints);
     ComboBox2->clear();
     ComboBox2->clearEditText();
@@ -534,6 +587,79 @@ void TForm1::LanguagesClick(std::size_t tag) {
 QAction* TForm1::LanguageMenuItem(int index) const {
     const QList<QAction*> items = SelectLanguage1->actions();
     return index >= 0 && index < items.size() ? items[index] : nullptr;
+}
+
+// ---- Navigation, pointer input and search --------------------------------------------------
+
+void TForm1::MoveMap(std::int32_t X, std::int32_t Y, bool animate) {
+    if (state_.Animation.MoveMap(state_.View, X, Y, animate, TrackBar1->value()))
+        ShowMap(this);
+    else if (!Timer1->isActive())
+        Timer1->start();
+}
+
+void TForm1::Timer1Timer() {
+    state_.Animation.Tick(state_.View, state_.MapBitmap.Width(), state_.MapBitmap.Height());
+    if (!state_.Animation.Animating())
+        Timer1->stop();
+    ShowMap(Timer1);
+}
+
+void TForm1::ComboBox1Change() {
+    if (const auto at =
+            PositionForChoice(state_.View, state_.LocationPoints, ComboBox1->currentIndex()))
+        MoveMap(at->x, at->y, CheckBox1->isChecked());
+}
+
+void TForm1::ComboBox2Change() {
+    if (const auto at =
+            PositionForChoice(state_.View, state_.FoundPoints, ComboBox2->currentIndex()))
+        MoveMap(at->x, at->y, CheckBox1->isChecked());
+}
+
+void TForm1::ComboBox2KeyPress(char key) {
+    if (key != '\r')
+        return;
+    const QString typed = ComboBox2->currentText();
+    SearchResult found = FindLocations(ToAnsi(typed), state_.LocationNames, state_.LocationPoints);
+    ComboBox2->clear();
+    ComboBox2->setEditText(typed);
+    for (const std::string& name : found.Names)
+        ComboBox2->addItem(FromAnsi(name));
+    state_.FoundPoints = std::move(found.FoundPoints);
+    if (ComboBox2->count() > 0)
+        ComboBox2->setCurrentIndex(0); // not the user's choice: no change event
+    ComboBox2Change();
+    Label6->setText(FromAnsi(FoundLabel(std::size_t(ComboBox2->count()))));
+}
+
+void TForm1::PaintBox1MouseDown(Qt::MouseButton button, QPoint at) {
+    PressMainView({state_.PressX, state_.PressY}, ButtonOf(button), Point{at.x(), at.y()});
+}
+
+void TForm1::PaintBox1MouseUp(Qt::MouseButton button) {
+    const MouseButton which = ButtonOf(button);
+    const auto map = ReleaseMainView(state_.View, {state_.PressX, state_.PressY}, which);
+    if (!map)
+        return;
+    ShowMap(PaintBox1);
+    if (which == MouseButton::Left && state_.PickMode && picker_)
+        picker_->PickPoint(*map);
+}
+
+void TForm1::PaintBox2MouseDown(Qt::MouseButton button, QPoint at) {
+    PressOverview({state_.PressX, state_.PressY}, ButtonOf(button), Point{at.x(), at.y()});
+}
+
+void TForm1::PaintBox2MouseMove(Qt::MouseButtons held, QPoint at) {
+    if (DragOverview(state_.View, {state_.PressX, state_.PressY}, held.testFlag(Qt::LeftButton),
+                     Point{at.x(), at.y()}))
+        ShowMap(PaintBox2);
+}
+
+void TForm1::PaintBox2Click() {
+    ClickOverview(state_.View, {state_.PressX, state_.PressY});
+    ShowMap(PaintBox2);
 }
 
 } // namespace orvd

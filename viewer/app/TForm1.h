@@ -2,6 +2,7 @@
 
 #include "app/MainState.h"
 #include "base/BusyIndicator.h"
+#include "view/CoordinatePicker.h"
 #include "view/SystemColors.h"
 
 #include <QMainWindow>
@@ -13,6 +14,7 @@ class QActionGroup;
 class QCheckBox;
 class QComboBox;
 class QFrame;
+class QKeyEvent;
 class QLabel;
 class QMenu;
 class QSlider;
@@ -59,6 +61,21 @@ public:
     void LoadFileNames(const std::string& code);
     void LanguagesClick(std::size_t tag);
     void CheckBox2Click();
+
+    // Navigation, pointer input and search. X and Y are a view position (ViewLeft, ViewTop).
+    void MoveMap(std::int32_t X, std::int32_t Y, bool animate);
+    void Timer1Timer();
+    void ComboBox1Change();
+    void ComboBox2Change();
+    void ComboBox2KeyPress(char key);
+    void PaintBox1MouseDown(Qt::MouseButton button, QPoint at);
+    void PaintBox1MouseUp(Qt::MouseButton button);
+    void PaintBox2MouseDown(Qt::MouseButton button, QPoint at);
+    void PaintBox2MouseMove(Qt::MouseButtons held, QPoint at);
+    void PaintBox2Click();
+    // Receives the map point of a left click on the main view while PickMode is set; not
+    // owned, null for none. Its owner resets it before it goes.
+    void SetCoordinatePicker(CoordinatePicker* picker) { picker_ = picker; }
     // Item `index` of File > Select language, or null.
     QAction* LanguageMenuItem(int index) const;
 
@@ -89,6 +106,7 @@ private:
     bool destroyed_ = false;
     SystemColorTable systemColors_;
     QPointer<QWidget> popupComponent_;
+    CoordinatePicker* picker_ = nullptr;
 
     class WaitCursor final : public BusyIndicator {
     public:
