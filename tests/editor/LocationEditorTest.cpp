@@ -34,7 +34,7 @@ struct Host : EditorHost {
     void CentreMapOn(Point map) override { centred.push_back(map); }
     void SetPickMode(bool on) override { pickMode = on; }
     std::string MapCode() const override { return "NR"; }
-    std::string ProgramDir() const override { return dir; }
+    std::string ProgramDirectory() const override { return dir; }
     std::string LocationsFile() const override { return shownFile; }
     std::vector<std::string> LocationNames() const override { return names; }
     std::vector<Point> LocationPoints() const override { return points; }

@@ -21,7 +21,7 @@ public:
 
     virtual std::string MapCode() const = 0;
     // With a trailing separator.
-    virtual std::string ProgramDir() const = 0;
+    virtual std::string ProgramDirectory() const = 0;
     // The bare file name of the shown locations file.
     virtual std::string LocationsFile() const = 0;
     // The shown location list: the names in the list's order, their points (same count and

@@ -149,7 +149,7 @@ bool LocationEditor::BitBtn1Click(EditorPrompts& prompts) {
     }
     // A full path stays after a save that failed; it is not put under the program folder again.
     const std::string proposed =
-        DataFileName.front() == '/' ? DataFileName : host_.ProgramDir() + DataFileName;
+        DataFileName.front() == '/' ? DataFileName : host_.ProgramDirectory() + DataFileName;
     if (const std::optional<std::string> path = prompts.AskSavePath(proposed)) {
         if (FileExists(*path)) {
             const std::string backup = MakeBackup(*path, storage_);

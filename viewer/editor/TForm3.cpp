@@ -70,7 +70,7 @@ public:
         dialog.setNameFilters(
             {QStringLiteral("Data files (*.dat)"), QStringLiteral("All files (*.*)")});
         dialog.setDefaultSuffix(QString());
-        dialog.setDirectory(QFile::decodeName(form_->host_.ProgramDir().c_str()));
+        dialog.setDirectory(QFile::decodeName(form_->host_.ProgramDirectory().c_str()));
         dialog.selectFile(QFile::decodeName(proposedPath.c_str()));
         if (Dialogs().ExecModal(dialog) != QDialog::Accepted)
             return std::nullopt;
