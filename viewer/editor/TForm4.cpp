@@ -20,17 +20,20 @@ TForm4::TForm4(const std::string& backupFileName, QWidget* owner)
 
     Label1 = new QLabel(QStringLiteral("ORVD Map has saved the original file as"), this);
     Label1->setObjectName("Label1");
-    Label1->setGeometry(8, 8, 215, 16);
+    // A font wider than the classic one takes a second line rather than cutting the text.
+    Label1->setWordWrap(true);
+    const int height1 = Label1->heightForWidth(215);
+    Label1->setGeometry(8, 6, 215, height1);
     Label2 = new QLabel(FromAnsi(backupFileName), this);
     Label2->setObjectName("Label2");
-    Label2->setGeometry(8, 26, 215, 16);
+    Label2->setGeometry(8, 8 + height1, 215, 16);
     auto* Bevel1 = new QFrame(this);
     Bevel1->setObjectName("Bevel1");
     Bevel1->setFrameStyle(QFrame::HLine | QFrame::Sunken);
-    Bevel1->setGeometry(8, 50, 215, 2);
+    Bevel1->setGeometry(8, 58, 215, 2);
     CheckBox1 = new QCheckBox(QStringLiteral("Show this message next time."), this);
     CheckBox1->setObjectName("CheckBox1");
-    CheckBox1->setGeometry(8, 60, 215, 17);
+    CheckBox1->setGeometry(8, 64, 215, 17);
     CheckBox1->setChecked(true);
     Button1 = new QPushButton(QStringLiteral("OK"), this);
     Button1->setObjectName("Button1");
