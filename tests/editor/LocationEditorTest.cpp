@@ -116,44 +116,6 @@ TEST(LocationEditor, ButtonsFollowTheStateTable) {
     }
 }
 
-TEST(LocationEditor, ShowSelectAndPick) {
-    Host host;
-    LocationEditor e(host);
-    e.DataFileName = "NR_Engli.dat";
-    e.FormShow();
-    EXPECT_EQ(e.Names(), host.names);
-    EXPECT_EQ(e.EditPoints(), host.points);
-    EXPECT_EQ(e.LanguageText(), "English");
-    EXPECT_EQ(e.Caption(), "Edit - NR_Engli.dat");
-
-    e.ListBox1Click(1);
-    EXPECT_EQ(e.NameText() + " " + e.XText() + " " + e.YText(), "Oakford 30 40");
-    EXPECT_EQ(host.centred, (std::vector<Point>{{30, 40}}));
-    e.ListBox1Click(-1); // no selection: nothing at all
-    EXPECT_EQ(host.centred.size(), 1u);
-
-    e.Edit2Enter();
-    EXPECT_TRUE(host.pickMode);
-    e.PickPoint({-3, 1500});
-    EXPECT_EQ(e.XText() + "," + e.YText(), "-3,1500");
-    e.Edit2Exit();
-    EXPECT_FALSE(host.pickMode);
-    e.Button4Click();
-    EXPECT_EQ(e.EditPoints()[1], (Point{-3, 1500}));
-
-    e.Edit2Enter();
-    e.FormClose();
-    EXPECT_FALSE(host.pickMode);
-    EXPECT_EQ(host.closed, 1);
-    EXPECT_TRUE(e.Names().empty() && e.EditPoints().empty());
-
-    e.NewFile = true;
-    e.DataFileName.clear();
-    e.FormShow();
-    EXPECT_TRUE(e.Names().empty() && e.LanguageText().empty());
-    EXPECT_EQ(e.Caption(), "Edit - ");
-}
-
 TEST(LocationEditor, AddAndApplyTakeOnlyValidFields) {
     const struct {
         const char *name, *x, *y;

@@ -6,6 +6,8 @@
 #include "editor/EditorPrompts.h"
 #include "mapdata/LocationsFile.h"
 
+#include <optional>
+
 namespace orvd {
 
 LocationEditor::LocationEditor(EditorHost& host, ProfileStorage* storage)

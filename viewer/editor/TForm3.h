@@ -4,6 +4,7 @@
 #include "view/CoordinatePicker.h"
 
 #include <QDialog>
+#include <functional>
 #include <string>
 #include <vector>
 
