@@ -16,6 +16,7 @@
 #include "view/MapBox.h"
 #include "view/MapPainter.h"
 #include "view/PointerInput.h"
+#include "view/QtInput.h"
 #include "view/QtSystemColors.h"
 
 #include <QActionGroup>
@@ -26,11 +27,9 @@
 #include <QFrame>
 #include <QGuiApplication>
 #include <QIcon>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
-#include <QMouseEvent>
 #include <QScreen>
 #include <QSignalBlocker>
 #include <QSlider>
@@ -70,27 +69,6 @@ QFrame* MakeLoweredFrame(QWidget* parent, const char* name) {
     frame->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     frame->setLineWidth(1);
     return frame;
-}
-
-MouseButton ButtonOf(Qt::MouseButton button) {
-    switch (button) {
-    case Qt::LeftButton:
-        return MouseButton::Left;
-    case Qt::RightButton:
-        return MouseButton::Right;
-    case Qt::MiddleButton:
-        return MouseButton::Middle;
-    default:
-        return MouseButton::Other;
-    }
-}
-
-// The character of a key press as the classic key event gives it; Enter is 13.
-char KeyChar(const QKeyEvent& key) {
-    if (key.key() == Qt::Key_Return || key.key() == Qt::Key_Enter)
-        return '\r';
-    const QString text = key.text();
-    return text.size() == 1 ? ToAnsi(text).front() : '\0';
 }
 
 } // namespace
@@ -140,7 +118,7 @@ void TForm1::BuildControls() {
     Bevel3->setGeometry(6, 6, 414, 403);
     PaintBox1 = MakeMapBox("PaintBox1", QRect(8, 8, 410, 399), &state_.View.ViewBuffer);
     connect(PaintBox1, &MapBox::pressed, this, [this](QMouseEvent* e) {
-        RunHandler(this, [&] { PaintBox1MouseDown(e->button(), e->position().toPoint()); });
+        RunHandler(this, [&] { PaintBox1MouseDown(e->button(), PointOf(*e)); });
     });
     connect(PaintBox1, &MapBox::released, this,
             [this](QMouseEvent* e) { RunHandler(this, [&] { PaintBox1MouseUp(e->button()); }); });
@@ -150,10 +128,10 @@ void TForm1::BuildControls() {
     PaintBox2 = MakeMapBox("PaintBox2", QRect(435, 8, 200, 178), &state_.View.OverviewBuffer);
     PaintBox2->setEnabled(false); // a disabled box receives no pointer events
     connect(PaintBox2, &MapBox::pressed, this, [this](QMouseEvent* e) {
-        RunHandler(this, [&] { PaintBox2MouseDown(e->button(), e->position().toPoint()); });
+        RunHandler(this, [&] { PaintBox2MouseDown(e->button(), PointOf(*e)); });
     });
     connect(PaintBox2, &MapBox::moved, this, [this](QMouseEvent* e) {
-        RunHandler(this, [&] { PaintBox2MouseMove(e->buttons(), e->position().toPoint()); });
+        RunHandler(this, [&] { PaintBox2MouseMove(e->buttons(), PointOf(*e)); });
     });
     connect(PaintBox2, &MapBox::clicked, this,
             [this] { RunHandler(this, [this] { PaintBox2Click(); }); });
@@ -549,15 +527,11 @@ void TForm1::LoadNames(const std::string& path) {
     LocationList list = orvd::LoadNames(path, state_.MapBitmap.Width(), state_.MapBitmap.Height());
     state_.LanguageName = std::move(list.LanguageName);
     setWindowTitle(FromAnsi(list.Caption));
-    QStringList items;
-    items.reserve(qsizetype(list.Names.size()));
-    for (const std::string& name : list.Names)
-        items << FromAnsi(name);
     ComboBox1->clear();
     {
         // The list shows no chosen location after loading; Qt would pick the first one.
         const QSignalBlocker quiet(ComboBox1);
-        ComboBox1->addItems(items);
+        ComboBox1->addItems(FromAnsiList(list.Names));
         ComboBox1->setCurrentIndex(-1);
     }
     state_.LocationNames = std::move(list.Names);
@@ -622,10 +596,9 @@ void TForm1::ComboBox2KeyPress(char key) {
         return;
     const QString typed = ComboBox2->currentText();
     SearchResult found = FindLocations(ToAnsi(typed), state_.LocationNames, state_.LocationPoints);
-    ComboBox2->clear();
+    ComboBox2->clear(); // which empties the text as well
     ComboBox2->setEditText(typed);
-    for (const std::string& name : found.Names)
-        ComboBox2->addItem(FromAnsi(name));
+    ComboBox2->addItems(FromAnsiList(found.Names));
     state_.FoundPoints = std::move(found.FoundPoints);
     if (ComboBox2->count() > 0)
         ComboBox2->setCurrentIndex(0); // not the user's choice: no change event
@@ -633,27 +606,26 @@ void TForm1::ComboBox2KeyPress(char key) {
     Label6->setText(FromAnsi(FoundLabel(std::size_t(ComboBox2->count()))));
 }
 
-void TForm1::PaintBox1MouseDown(Qt::MouseButton button, QPoint at) {
-    PressMainView({state_.PressX, state_.PressY}, ButtonOf(button), Point{at.x(), at.y()});
+void TForm1::PaintBox1MouseDown(Qt::MouseButton button, Point at) {
+    PressMainView({state_.PressX, state_.PressY}, ButtonOf(button), at);
 }
 
 void TForm1::PaintBox1MouseUp(Qt::MouseButton button) {
-    const MouseButton which = ButtonOf(button);
-    const auto map = ReleaseMainView(state_.View, {state_.PressX, state_.PressY}, which);
-    if (!map)
-        return;
-    ShowMap(PaintBox1);
-    if (which == MouseButton::Left && state_.PickMode && picker_)
-        picker_->PickPoint(*map);
+    const MainViewRelease release = ReleaseMainView(state_.View, {state_.PressX, state_.PressY},
+                                                    ButtonOf(button), state_.PickMode);
+    if (release.Moved)
+        ShowMap(PaintBox1);
+    if (release.Pick && picker_)
+        picker_->PickPoint(*release.Pick);
 }
 
-void TForm1::PaintBox2MouseDown(Qt::MouseButton button, QPoint at) {
-    PressOverview({state_.PressX, state_.PressY}, ButtonOf(button), Point{at.x(), at.y()});
+void TForm1::PaintBox2MouseDown(Qt::MouseButton button, Point at) {
+    PressOverview({state_.PressX, state_.PressY}, ButtonOf(button), at);
 }
 
-void TForm1::PaintBox2MouseMove(Qt::MouseButtons held, QPoint at) {
+void TForm1::PaintBox2MouseMove(Qt::MouseButtons held, Point at) {
     if (DragOverview(state_.View, {state_.PressX, state_.PressY}, held.testFlag(Qt::LeftButton),
-                     Point{at.x(), at.y()}))
+                     at))
         ShowMap(PaintBox2);
 }
 

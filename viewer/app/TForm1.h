@@ -68,10 +68,10 @@ public:
     void ComboBox1Change();
     void ComboBox2Change();
     void ComboBox2KeyPress(char key);
-    void PaintBox1MouseDown(Qt::MouseButton button, QPoint at);
+    void PaintBox1MouseDown(Qt::MouseButton button, Point at);
     void PaintBox1MouseUp(Qt::MouseButton button);
-    void PaintBox2MouseDown(Qt::MouseButton button, QPoint at);
-    void PaintBox2MouseMove(Qt::MouseButtons held, QPoint at);
+    void PaintBox2MouseDown(Qt::MouseButton button, Point at);
+    void PaintBox2MouseMove(Qt::MouseButtons held, Point at);
     void PaintBox2Click();
     // Receives the map point of a left click on the main view while PickMode is set; not
     // owned, null for none. Its owner resets it before it goes.
