@@ -2,11 +2,13 @@
 
 #include "app/Settings.h"
 #include "app/TfSplash.h"
+#include "base/BevelPanel.h"
 #include "base/Dialogs.h"
 #include "base/FileSystem.h"
 #include "base/HelpViewer.h"
 #include "base/ProfileFile.h"
 #include "base/QtText.h"
+#include "base/ScreenPlacement.h"
 #include "mapdata/Languages.h"
 #include "mapdata/LocationList.h"
 #include "mapdata/MapPictures.h"
@@ -85,7 +87,7 @@ TForm1::TForm1(std::string programPath, std::string firstArgument, QWidget* pare
     : QMainWindow(parent), programPath_(std::move(programPath)),
       firstArgument_(std::move(firstArgument)) {
     setObjectName("Form1");
-    setWindowTitle(QStringLiteral("Orvandel Map"));
+    SetCaption(*this, QStringLiteral("Orvandel Map"));
     setFont(DialogFont());
     QIcon icon;
     for (int size : {16, 32, 48})
@@ -99,7 +101,7 @@ TForm1::TForm1(std::string programPath, std::string firstArgument, QWidget* pare
     client_->setMinimumSize(kMinOuterWidth - kFrameWidth, kMinOuterHeight - kFrameHeight);
     resize(kClientWidth, kClientHeight + menuBar()->sizeHint().height());
     if (const QScreen* screen = QGuiApplication::primaryScreen())
-        move(screen->availableGeometry().center() - rect().center());
+        move(CentredOn(screen->geometry(), QSize(kInitialOuterWidth, kInitialOuterHeight)));
 
     RunHandler(this, [this] { FormCreate(); });
 }
@@ -136,10 +138,8 @@ void TForm1::BuildControls() {
     connect(PaintBox2, &MapBox::clicked, this,
             [this] { RunHandler(this, [this] { PaintBox2Click(); }); });
 
-    Panel1 = new QFrame(client_);
+    Panel1 = new BevelPanel(client_, BevelPanel::Bevel::Lowered, BevelPanel::Bevel::Raised, 1);
     Panel1->setObjectName("Panel1");
-    Panel1->setFrameStyle(QFrame::Panel | QFrame::Raised);
-    Panel1->setLineWidth(1);
     Panel1->setGeometry(428, 200, 220, 218);
 
     Label1 = MakeLabel(Panel1, "Label1", QStringLiteral("Select :"), 7, 4);
@@ -148,6 +148,8 @@ void TForm1::BuildControls() {
     ComboBox1->setGeometry(6, 20, 209, 21);
     ComboBox1->setEditable(false);
     ComboBox1->setMaxVisibleItems(12);
+    // Styles drop a list that cannot be typed in as a menu of every row; a plain list keeps 12.
+    ComboBox1->setStyleSheet(QStringLiteral("QComboBox { combobox-popup: 0; }"));
     ComboBox1->setProperty(kHelpContext, 101);
     // Only the user's choice moves the view, never the program's filling of the list.
     connect(ComboBox1, &QComboBox::activated, this,
@@ -228,22 +230,20 @@ MapBox* TForm1::MakeMapBox(const char* name, const QRect& geometry, const Image*
     box->setObjectName(name);
     box->setGeometry(geometry);
     box->SetImage(buffer);
-    box->SetPaintHandler([this](MapBox* painting) { ShowMap(painting); });
+    box->SetPaintHandler([this](MapBox*) { PaintBoxPaint(); });
     return box;
 }
 
 void TForm1::BuildMenus() {
     File1 = menuBar()->addMenu(QStringLiteral("&File"));
     File1->setObjectName("File1");
-    File1->setToolTipsVisible(true); // the hints of New and Edit
+    // The hints of New and Edit are kept but not displayed: the window has no status line.
     New1 = File1->addAction(QStringLiteral("&New..."));
     New1->setObjectName("New1");
-    New1->setToolTip(QStringLiteral("Create a new locations file."));
-    New1->setStatusTip(New1->toolTip());
+    New1->setStatusTip(QStringLiteral("Create a new locations file."));
     Addlocations1 = File1->addAction(QStringLiteral("&Edit..."));
     Addlocations1->setObjectName("Addlocations1");
-    Addlocations1->setToolTip(QStringLiteral("Edit the location file."));
-    Addlocations1->setStatusTip(Addlocations1->toolTip());
+    Addlocations1->setStatusTip(QStringLiteral("Edit the location file."));
 
     // Never shown nor enabled: the map stays the one chosen at start-up.
     Selectmap1 = File1->addMenu(QStringLiteral("Select &map"));
@@ -392,8 +392,9 @@ void TForm1::About1Click() {
 // ---- Map and view ----------------------------------------------------------------------------
 
 void TForm1::ChangeMap(std::string code) {
-    const MapChoice choice =
-        ChooseMap(code, [](const std::string& name) { return FileExists(ProgramDir + name); });
+    const MapChoice choice = ChooseMap(code, [](const std::string& name) {
+        return FileExists(ResolveFileName(ProgramDir, name));
+    });
     code = choice.Code;
     if (!choice.HasPicture) {
         MakeTestMap(state_.MapBitmap, &waitCursor_);
@@ -418,7 +419,7 @@ void TForm1::ChangeMap(std::string code) {
     state_.MapCode = code;
     Calculations();
     ShowMap(this);
-    LoadNames(ProgramDir + state_.MapCode + state_.LocationsFile);
+    LoadNames(ResolveFileName(ProgramDir, state_.MapCode + state_.LocationsFile));
 }
 
 void TForm1::CaptureDesignLayout() {
@@ -454,6 +455,7 @@ void TForm1::Calculations() {
     if (!imagesCreated_)
         return;
     orvd::Calculations(state_.View, &state_.MapBitmap, &state_.SmallMapBitmap);
+    viewsStale_ = true;
     ApplyLayout();
 }
 
@@ -462,6 +464,7 @@ void TForm1::FormResize() {
     orvd::FormResize(state_.View, outer.width(), outer.height(),
                      imagesCreated_ ? &state_.MapBitmap : nullptr,
                      imagesCreated_ ? &state_.SmallMapBitmap : nullptr);
+    viewsStale_ = true;
     ApplyLayout();
 }
 
@@ -474,8 +477,10 @@ void TForm1::ShowMap(QObject*) {
     options.BorderColor = state_.BorderColor;
     options.BorderStyle = state_.BorderStyle;
     RenderViews(state_.View, &state_.MapBitmap, &state_.SmallMapBitmap, options, systemColors_);
-    // Within a box's own paint event the other box is asked to paint next; anywhere else both
-    // are drawn before ShowMap returns.
+    ++renderCount_;
+    viewsStale_ = false;
+    // A box in its own paint event draws the fresh buffer right after this; the other one can
+    // only be asked to paint, and then shows the buffer without rendering again.
     const bool inPaint = PaintBox1->IsPainting() || PaintBox2->IsPainting();
     for (MapBox* box : {PaintBox1, PaintBox2}) {
         if (box->IsPainting())
@@ -485,6 +490,13 @@ void TForm1::ShowMap(QObject*) {
         else
             box->Present();
     }
+}
+
+void TForm1::PaintBoxPaint() {
+    // Expose events show the buffers as they are; only buffers that Calculations has just
+    // resized need drawing first.
+    if (viewsStale_)
+        ShowMap();
 }
 
 // ---- Settings, locations and languages --------------------------------------------------------
@@ -526,7 +538,7 @@ void TForm1::CheckBox2Click() {
 void TForm1::LoadNames(const std::string& path) {
     LocationList list = orvd::LoadNames(path, state_.MapBitmap.Width(), state_.MapBitmap.Height());
     state_.LanguageName = std::move(list.LanguageName);
-    setWindowTitle(FromAnsi(list.Caption));
+    SetCaption(*this, FromAnsi(list.Caption));
     ComboBox1->clear();
     {
         // The list shows no chosen location after loading; Qt would pick the first one.

@@ -22,6 +22,7 @@ class QTimer;
 
 namespace orvd {
 
+class BevelPanel;
 class MapBox;
 
 // The program's folder with a trailing separator; every data file name is ProgramDir + a name.
@@ -56,6 +57,8 @@ public:
     void FormResize();
     // Renders both views and presents them within the calling event. `sender` is ignored.
     void ShowMap(QObject* sender = nullptr);
+    // How often ShowMap has rendered the two buffers, for tests.
+    int RenderCount() const { return renderCount_; }
     void DoIni(bool reading);
     void LoadNames(const std::string& path);
     void LoadFileNames(const std::string& code);
@@ -96,6 +99,7 @@ private:
     void FormDestroy();
     void CaptureDesignLayout();
     void ApplyLayout();
+    void PaintBoxPaint();
 
     std::string programPath_;
     std::string firstArgument_;
@@ -104,6 +108,8 @@ private:
     MainState state_;
     bool imagesCreated_ = false;
     bool destroyed_ = false;
+    bool viewsStale_ = true; // the buffers were resized and not drawn since
+    int renderCount_ = 0;
     SystemColorTable systemColors_;
     QPointer<QWidget> popupComponent_;
     CoordinatePicker* picker_ = nullptr;
@@ -120,7 +126,7 @@ private:
     MapBox* PaintBox1 = nullptr;
     QFrame* Bevel4 = nullptr;
     MapBox* PaintBox2 = nullptr;
-    QFrame* Panel1 = nullptr;
+    BevelPanel* Panel1 = nullptr;
     QLabel* Label1 = nullptr;
     QComboBox* ComboBox1 = nullptr;
     QLabel* Label2 = nullptr;
