@@ -2,11 +2,13 @@
 
 #include "app/Settings.h"
 #include "app/TfSplash.h"
+#include "base/BevelPanel.h"
 #include "base/Dialogs.h"
 #include "base/FileSystem.h"
 #include "base/HelpViewer.h"
 #include "base/ProfileFile.h"
 #include "base/QtText.h"
+#include "base/ScreenPlacement.h"
 #include "editor/TForm3.h"
 #include "mapdata/Languages.h"
 #include "mapdata/LocationList.h"
@@ -17,6 +19,7 @@
 #include "view/MapBox.h"
 #include "view/MapPainter.h"
 #include "view/PointerInput.h"
+#include "view/QtInput.h"
 #include "view/QtSystemColors.h"
 
 #include <QActionGroup>
@@ -27,11 +30,9 @@
 #include <QFrame>
 #include <QGuiApplication>
 #include <QIcon>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
-#include <QMouseEvent>
 #include <QScreen>
 #include <QSignalBlocker>
 #include <QSlider>
@@ -73,27 +74,6 @@ QFrame* MakeLoweredFrame(QWidget* parent, const char* name) {
     return frame;
 }
 
-MouseButton ButtonOf(Qt::MouseButton button) {
-    switch (button) {
-    case Qt::LeftButton:
-        return MouseButton::Left;
-    case Qt::RightButton:
-        return MouseButton::Right;
-    case Qt::MiddleButton:
-        return MouseButton::Middle;
-    default:
-        return MouseButton::Other;
-    }
-}
-
-// The character of a key press as the classic key event gives it; Enter is 13.
-char KeyChar(const QKeyEvent& key) {
-    if (key.key() == Qt::Key_Return || key.key() == Qt::Key_Enter)
-        return '\r';
-    const QString text = key.text();
-    return text.size() == 1 ? ToAnsi(text).front() : '\0';
-}
-
 } // namespace
 
 void TForm1::WaitCursor::Begin() {
@@ -108,7 +88,7 @@ TForm1::TForm1(std::string programPath, std::string firstArgument, QWidget* pare
     : QMainWindow(parent), programPath_(std::move(programPath)),
       firstArgument_(std::move(firstArgument)) {
     setObjectName("Form1");
-    setWindowTitle(QStringLiteral("Orvandel Map"));
+    SetCaption(*this, QStringLiteral("Orvandel Map"));
     setFont(DialogFont());
     QIcon icon;
     for (int size : {16, 32, 48})
@@ -122,7 +102,7 @@ TForm1::TForm1(std::string programPath, std::string firstArgument, QWidget* pare
     client_->setMinimumSize(kMinOuterWidth - kFrameWidth, kMinOuterHeight - kFrameHeight);
     resize(kClientWidth, kClientHeight + menuBar()->sizeHint().height());
     if (const QScreen* screen = QGuiApplication::primaryScreen())
-        move(screen->availableGeometry().center() - rect().center());
+        move(CentredOn(screen->geometry(), QSize(kInitialOuterWidth, kInitialOuterHeight)));
 
     RunHandler(this, [this] { FormCreate(); });
 }
@@ -141,7 +121,7 @@ void TForm1::BuildControls() {
     Bevel3->setGeometry(6, 6, 414, 403);
     PaintBox1 = MakeMapBox("PaintBox1", QRect(8, 8, 410, 399), &state_.View.ViewBuffer);
     connect(PaintBox1, &MapBox::pressed, this, [this](QMouseEvent* e) {
-        RunHandler(this, [&] { PaintBox1MouseDown(e->button(), e->position().toPoint()); });
+        RunHandler(this, [&] { PaintBox1MouseDown(e->button(), PointOf(*e)); });
     });
     connect(PaintBox1, &MapBox::released, this,
             [this](QMouseEvent* e) { RunHandler(this, [&] { PaintBox1MouseUp(e->button()); }); });
@@ -151,18 +131,16 @@ void TForm1::BuildControls() {
     PaintBox2 = MakeMapBox("PaintBox2", QRect(435, 8, 200, 178), &state_.View.OverviewBuffer);
     PaintBox2->setEnabled(false); // a disabled box receives no pointer events
     connect(PaintBox2, &MapBox::pressed, this, [this](QMouseEvent* e) {
-        RunHandler(this, [&] { PaintBox2MouseDown(e->button(), e->position().toPoint()); });
+        RunHandler(this, [&] { PaintBox2MouseDown(e->button(), PointOf(*e)); });
     });
     connect(PaintBox2, &MapBox::moved, this, [this](QMouseEvent* e) {
-        RunHandler(this, [&] { PaintBox2MouseMove(e->buttons(), e->position().toPoint()); });
+        RunHandler(this, [&] { PaintBox2MouseMove(e->buttons(), PointOf(*e)); });
     });
     connect(PaintBox2, &MapBox::clicked, this,
             [this] { RunHandler(this, [this] { PaintBox2Click(); }); });
 
-    Panel1 = new QFrame(client_);
+    Panel1 = new BevelPanel(client_, BevelPanel::Bevel::Lowered, BevelPanel::Bevel::Raised, 1);
     Panel1->setObjectName("Panel1");
-    Panel1->setFrameStyle(QFrame::Panel | QFrame::Raised);
-    Panel1->setLineWidth(1);
     Panel1->setGeometry(428, 200, 220, 218);
 
     Label1 = MakeLabel(Panel1, "Label1", QStringLiteral("Select :"), 7, 4);
@@ -171,6 +149,8 @@ void TForm1::BuildControls() {
     ComboBox1->setGeometry(6, 20, 209, 21);
     ComboBox1->setEditable(false);
     ComboBox1->setMaxVisibleItems(12);
+    // Styles drop a list that cannot be typed in as a menu of every row; a plain list keeps 12.
+    ComboBox1->setStyleSheet(QStringLiteral("QComboBox { combobox-popup: 0; }"));
     ComboBox1->setProperty(kHelpContext, 101);
     // Only the user's choice moves the view, never the program's filling of the list.
     connect(ComboBox1, &QComboBox::activated, this,
@@ -251,22 +231,20 @@ MapBox* TForm1::MakeMapBox(const char* name, const QRect& geometry, const Image*
     box->setObjectName(name);
     box->setGeometry(geometry);
     box->SetImage(buffer);
-    box->SetPaintHandler([this](MapBox* painting) { ShowMap(painting); });
+    box->SetPaintHandler([this](MapBox*) { PaintBoxPaint(); });
     return box;
 }
 
 void TForm1::BuildMenus() {
     File1 = menuBar()->addMenu(QStringLiteral("&File"));
     File1->setObjectName("File1");
-    File1->setToolTipsVisible(true); // the hints of New and Edit
+    // The hints of New and Edit are kept but not displayed: the window has no status line.
     New1 = File1->addAction(QStringLiteral("&New..."));
     New1->setObjectName("New1");
-    New1->setToolTip(QStringLiteral("Create a new locations file."));
-    New1->setStatusTip(New1->toolTip());
+    New1->setStatusTip(QStringLiteral("Create a new locations file."));
     Addlocations1 = File1->addAction(QStringLiteral("&Edit..."));
     Addlocations1->setObjectName("Addlocations1");
-    Addlocations1->setToolTip(QStringLiteral("Edit the location file."));
-    Addlocations1->setStatusTip(Addlocations1->toolTip());
+    Addlocations1->setStatusTip(QStringLiteral("Edit the location file."));
     connect(New1, &QAction::triggered, this, [this] { RunHandler(this, [this] { New1Click(); }); });
     connect(Addlocations1, &QAction::triggered, this,
             [this] { RunHandler(this, [this] { Addlocations1Click(); }); });
@@ -418,8 +396,9 @@ void TForm1::About1Click() {
 // ---- Map and view ----------------------------------------------------------------------------
 
 void TForm1::ChangeMap(std::string code) {
-    const MapChoice choice =
-        ChooseMap(code, [](const std::string& name) { return FileExists(ProgramDir + name); });
+    const MapChoice choice = ChooseMap(code, [](const std::string& name) {
+        return FileExists(ResolveFileName(ProgramDir, name));
+    });
     code = choice.Code;
     if (!choice.HasPicture) {
         MakeTestMap(state_.MapBitmap, &waitCursor_);
@@ -444,7 +423,7 @@ void TForm1::ChangeMap(std::string code) {
     state_.MapCode = code;
     Calculations();
     ShowMap(this);
-    LoadNames(ProgramDir + state_.MapCode + state_.LocationsFile);
+    LoadNames(ResolveFileName(ProgramDir, state_.MapCode + state_.LocationsFile));
 }
 
 void TForm1::CaptureDesignLayout() {
@@ -480,6 +459,7 @@ void TForm1::Calculations() {
     if (!imagesCreated_)
         return;
     orvd::Calculations(state_.View, &state_.MapBitmap, &state_.SmallMapBitmap);
+    viewsStale_ = true;
     ApplyLayout();
 }
 
@@ -488,6 +468,7 @@ void TForm1::FormResize() {
     orvd::FormResize(state_.View, outer.width(), outer.height(),
                      imagesCreated_ ? &state_.MapBitmap : nullptr,
                      imagesCreated_ ? &state_.SmallMapBitmap : nullptr);
+    viewsStale_ = true;
     ApplyLayout();
 }
 
@@ -500,8 +481,10 @@ void TForm1::ShowMap(QObject*) {
     options.BorderColor = state_.BorderColor;
     options.BorderStyle = state_.BorderStyle;
     RenderViews(state_.View, &state_.MapBitmap, &state_.SmallMapBitmap, options, systemColors_);
-    // Within a box's own paint event the other box is asked to paint next; anywhere else both
-    // are drawn before ShowMap returns.
+    ++renderCount_;
+    viewsStale_ = false;
+    // A box in its own paint event draws the fresh buffer right after this; the other one can
+    // only be asked to paint, and then shows the buffer without rendering again.
     const bool inPaint = PaintBox1->IsPainting() || PaintBox2->IsPainting();
     for (MapBox* box : {PaintBox1, PaintBox2}) {
         if (box->IsPainting())
@@ -511,6 +494,13 @@ void TForm1::ShowMap(QObject*) {
         else
             box->Present();
     }
+}
+
+void TForm1::PaintBoxPaint() {
+    // Expose events show the buffers as they are; only buffers that Calculations has just
+    // resized need drawing first.
+    if (viewsStale_)
+        ShowMap();
 }
 
 // ---- Settings, locations and languages --------------------------------------------------------
@@ -552,16 +542,12 @@ void TForm1::CheckBox2Click() {
 void TForm1::LoadNames(const std::string& path) {
     LocationList list = orvd::LoadNames(path, state_.MapBitmap.Width(), state_.MapBitmap.Height());
     state_.LanguageName = std::move(list.LanguageName);
-    setWindowTitle(FromAnsi(list.Caption));
-    QStringList items;
-    items.reserve(qsizetype(list.Names.size()));
-    for (const std::string& name : list.Names)
-        items << FromAnsi(name);
+    SetCaption(*this, FromAnsi(list.Caption));
     ComboBox1->clear();
     {
         // The list shows no chosen location after loading; Qt would pick the first one.
         const QSignalBlocker quiet(ComboBox1);
-        ComboBox1->addItems(items);
+        ComboBox1->addItems(FromAnsiList(list.Names));
         ComboBox1->setCurrentIndex(-1);
     }
     state_.LocationNames = std::move(list.Names);
@@ -674,10 +660,9 @@ void TForm1::ComboBox2KeyPress(char key) {
         return;
     const QString typed = ComboBox2->currentText();
     SearchResult found = FindLocations(ToAnsi(typed), state_.LocationNames, state_.LocationPoints);
-    ComboBox2->clear();
+    ComboBox2->clear(); // which empties the text as well
     ComboBox2->setEditText(typed);
-    for (const std::string& name : found.Names)
-        ComboBox2->addItem(FromAnsi(name));
+    ComboBox2->addItems(FromAnsiList(found.Names));
     state_.FoundPoints = std::move(found.FoundPoints);
     if (ComboBox2->count() > 0)
         ComboBox2->setCurrentIndex(0); // not the user's choice: no change event
@@ -685,27 +670,26 @@ void TForm1::ComboBox2KeyPress(char key) {
     Label6->setText(FromAnsi(FoundLabel(std::size_t(ComboBox2->count()))));
 }
 
-void TForm1::PaintBox1MouseDown(Qt::MouseButton button, QPoint at) {
-    PressMainView({state_.PressX, state_.PressY}, ButtonOf(button), Point{at.x(), at.y()});
+void TForm1::PaintBox1MouseDown(Qt::MouseButton button, Point at) {
+    PressMainView({state_.PressX, state_.PressY}, ButtonOf(button), at);
 }
 
 void TForm1::PaintBox1MouseUp(Qt::MouseButton button) {
-    const MouseButton which = ButtonOf(button);
-    const auto map = ReleaseMainView(state_.View, {state_.PressX, state_.PressY}, which);
-    if (!map)
-        return;
-    ShowMap(PaintBox1);
-    if (which == MouseButton::Left && state_.PickMode && picker_)
-        picker_->PickPoint(*map);
+    const MainViewRelease release = ReleaseMainView(state_.View, {state_.PressX, state_.PressY},
+                                                    ButtonOf(button), state_.PickMode);
+    if (release.Moved)
+        ShowMap(PaintBox1);
+    if (release.Pick && picker_)
+        picker_->PickPoint(*release.Pick);
 }
 
-void TForm1::PaintBox2MouseDown(Qt::MouseButton button, QPoint at) {
-    PressOverview({state_.PressX, state_.PressY}, ButtonOf(button), Point{at.x(), at.y()});
+void TForm1::PaintBox2MouseDown(Qt::MouseButton button, Point at) {
+    PressOverview({state_.PressX, state_.PressY}, ButtonOf(button), at);
 }
 
-void TForm1::PaintBox2MouseMove(Qt::MouseButtons held, QPoint at) {
+void TForm1::PaintBox2MouseMove(Qt::MouseButtons held, Point at) {
     if (DragOverview(state_.View, {state_.PressX, state_.PressY}, held.testFlag(Qt::LeftButton),
-                     Point{at.x(), at.y()}))
+                     at))
         ShowMap(PaintBox2);
 }
 

@@ -23,6 +23,7 @@ class QTimer;
 
 namespace orvd {
 
+class BevelPanel;
 class MapBox;
 
 // The program's folder with a trailing separator; every data file name is ProgramDir + a name.
@@ -57,6 +58,8 @@ public:
     void FormResize();
     // Renders both views and presents them within the calling event. `sender` is ignored.
     void ShowMap(QObject* sender = nullptr);
+    // How often ShowMap has rendered the two buffers, for tests.
+    int RenderCount() const { return renderCount_; }
     void DoIni(bool reading);
     void LanguagesClick(std::size_t tag);
     void CheckBox2Click();
@@ -67,10 +70,10 @@ public:
     void ComboBox1Change();
     void ComboBox2Change();
     void ComboBox2KeyPress(char key);
-    void PaintBox1MouseDown(Qt::MouseButton button, QPoint at);
+    void PaintBox1MouseDown(Qt::MouseButton button, Point at);
     void PaintBox1MouseUp(Qt::MouseButton button);
-    void PaintBox2MouseDown(Qt::MouseButton button, QPoint at);
-    void PaintBox2MouseMove(Qt::MouseButtons held, QPoint at);
+    void PaintBox2MouseDown(Qt::MouseButton button, Point at);
+    void PaintBox2MouseMove(Qt::MouseButtons held, Point at);
     void PaintBox2Click();
     // Receives the map point of a left click on the main view while PickMode is set; not
     // owned, null for none. Its owner resets it before it goes.
@@ -113,6 +116,7 @@ private:
     void FormDestroy();
     void CaptureDesignLayout();
     void ApplyLayout();
+    void PaintBoxPaint();
 
     std::string programPath_;
     std::string firstArgument_;
@@ -121,6 +125,8 @@ private:
     MainState state_;
     bool imagesCreated_ = false;
     bool destroyed_ = false;
+    bool viewsStale_ = true; // the buffers were resized and not drawn since
+    int renderCount_ = 0;
     SystemColorTable systemColors_;
     QPointer<QWidget> popupComponent_;
     CoordinatePicker* picker_ = nullptr;
@@ -137,7 +143,7 @@ private:
     MapBox* PaintBox1 = nullptr;
     QFrame* Bevel4 = nullptr;
     MapBox* PaintBox2 = nullptr;
-    QFrame* Panel1 = nullptr;
+    BevelPanel* Panel1 = nullptr;
     QLabel* Label1 = nullptr;
     QComboBox* ComboBox1 = nullptr;
     QLabel* Label2 = nullptr;

@@ -2,6 +2,8 @@
 
 #include "base/Cp1252.h"
 
+#include <QWidget>
+
 namespace orvd {
 
 QString FromAnsi(std::string_view bytes) {
@@ -10,6 +12,14 @@ QString FromAnsi(std::string_view bytes) {
     for (std::size_t i = 0; i < bytes.size(); ++i)
         out[i] = QChar(Cp1252ToUnicode(static_cast<unsigned char>(bytes[i])));
     return text;
+}
+
+QStringList FromAnsiList(const std::vector<std::string>& texts) {
+    QStringList list;
+    list.reserve(qsizetype(texts.size()));
+    for (const std::string& text : texts)
+        list << FromAnsi(text);
+    return list;
 }
 
 std::string ToAnsi(const QString& text) {
@@ -23,6 +33,12 @@ std::string ToAnsi(const QString& text) {
         bytes.push_back(byte ? char(*byte) : '?');
     }
     return bytes;
+}
+
+void SetCaption(QWidget& window, const QString& caption) {
+    QString escaped = caption;
+    escaped.replace(QStringLiteral("[*]"), QStringLiteral("[*][*]"));
+    window.setWindowTitle(escaped);
 }
 
 } // namespace orvd

@@ -23,12 +23,17 @@ void PressMainView(PressPosition press, MouseButton button, Point at) {
     press.Y = at.y;
 }
 
-std::optional<Point> ReleaseMainView(ViewGeometry& g, PressPosition press, MouseButton button) {
+MainViewRelease ReleaseMainView(ViewGeometry& g, PressPosition press, MouseButton button,
+                                bool pickMode) {
+    MainViewRelease result;
     if (!Centres(button))
-        return std::nullopt;
+        return result;
     const Point map = ViewToMap(g, Point{press.X, press.Y});
     Centre(g, map);
-    return map;
+    result.Moved = true;
+    if (button == MouseButton::Left && pickMode)
+        result.Pick = map;
+    return result;
 }
 
 void PressOverview(PressPosition press, MouseButton button, Point at) {

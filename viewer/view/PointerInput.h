@@ -20,10 +20,16 @@ struct PressPosition {
 // A press on the main view: the left and right buttons remember where.
 void PressMainView(PressPosition press, MouseButton button, Point at);
 
+struct MainViewRelease {
+    bool Moved = false;        // the caller paints
+    std::optional<Point> Pick; // the map point for the location editor's X and Y fields
+};
+
 // A release on the main view: the left and right buttons centre the map point under the press
-// position, taken with the view position now (the release position plays no part). Returns
-// that map point, after which the caller paints; nothing for the other buttons.
-std::optional<Point> ReleaseMainView(ViewGeometry& g, PressPosition press, MouseButton button);
+// position, taken with the view position now (the release position plays no part); the left
+// one in pick mode also hands that point, not limited to the map, to the editor.
+MainViewRelease ReleaseMainView(ViewGeometry& g, PressPosition press, MouseButton button,
+                                bool pickMode);
 
 // A press on the overview: the left button remembers where.
 void PressOverview(PressPosition press, MouseButton button, Point at);
