@@ -72,6 +72,7 @@ public:
     bool DeleteEnabled() const { return deleteEnabled_; }
     bool NewLoc() const { return newLoc_; }
     bool Editing() const { return editing_; }
+    // Set while a handler fills the fields itself; the change handlers then only take the text.
     bool IgnoreChanges() const { return ignoreChanges_; }
 
 private:
