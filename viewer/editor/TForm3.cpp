@@ -315,7 +315,7 @@ void TForm3::Refresh() {
     Button4->setEnabled(editor_.ApplyEnabled());
     Button3->setEnabled(editor_.AddEnabled());
     Button2->setEnabled(editor_.DeleteEnabled());
-    setWindowTitle(FromAnsi(editor_.Caption()));
+    SetCaption(*this, FromAnsi(editor_.Caption()));
 }
 
 } // namespace orvd
