@@ -14,12 +14,14 @@
 #include "mapdata/MapPictures.h"
 #include "mapdata/MapTable.h"
 #include "mapdata/TestMap.h"
+#include "view/ColorChooser.h"
 #include "view/LocationSearch.h"
 #include "view/MapBox.h"
 #include "view/MapPainter.h"
 #include "view/PointerInput.h"
 #include "view/QtInput.h"
 #include "view/QtSystemColors.h"
+#include "view/TForm5.h"
 
 #include <QActionGroup>
 #include <QApplication>
@@ -266,8 +268,12 @@ void TForm1::BuildMenus() {
     File1->addSeparator()->setObjectName("N1");
     Crosscolor1 = File1->addAction(QStringLiteral("&Crosshair color..."));
     Crosscolor1->setObjectName("Crosscolor1");
+    connect(Crosscolor1, &QAction::triggered, this,
+            [this] { RunHandler(this, [this] { Crosscolor1Click(); }); });
     Mapborderstyle1 = File1->addAction(QStringLiteral("Map&border style..."));
     Mapborderstyle1->setObjectName("Mapborderstyle1");
+    connect(Mapborderstyle1, &QAction::triggered, this,
+            [this] { RunHandler(this, [this] { Mapborderstyle1Click(); }); });
     Exit1 = File1->addAction(QStringLiteral("E&xit"));
     Exit1->setObjectName("Exit1");
     connect(Exit1, &QAction::triggered, this,
@@ -534,6 +540,22 @@ void TForm1::DoIni(bool reading) {
 
 void TForm1::CheckBox2Click() {
     ShowMap(CheckBox2);
+}
+
+void TForm1::Crosscolor1Click() {
+    // A cancelled chooser changes nothing and repaints nothing.
+    if (const auto chosen = ChooseColor(this, state_.CrossColor, systemColors_)) {
+        state_.CrossColor = *chosen;
+        ShowMap();
+    }
+}
+
+void TForm1::Mapborderstyle1Click() {
+    {
+        TForm5 form5(this, state_.BorderColor, state_.BorderStyle, systemColors_);
+        form5.ShowModal();
+    }
+    ShowMap(); // after OK and after Cancel; not after an error
 }
 
 void TForm1::LoadNames(const std::string& path) {

@@ -14,7 +14,6 @@ class QActionGroup;
 class QCheckBox;
 class QComboBox;
 class QFrame;
-class QKeyEvent;
 class QLabel;
 class QMenu;
 class QSlider;
@@ -64,6 +63,8 @@ public:
     void LoadFileNames(const std::string& code);
     void LanguagesClick(std::size_t tag);
     void CheckBox2Click();
+    void Crosscolor1Click();
+    void Mapborderstyle1Click();
 
     // Navigation, pointer input and search. X and Y are a view position (ViewLeft, ViewTop).
     void MoveMap(std::int32_t X, std::int32_t Y, bool animate);
@@ -79,6 +80,7 @@ public:
     // Receives the map point of a left click on the main view while PickMode is set; not
     // owned, null for none. Its owner resets it before it goes.
     void SetCoordinatePicker(CoordinatePicker* picker) { picker_ = picker; }
+
     // Item `index` of File > Select language, or null.
     QAction* LanguageMenuItem(int index) const;
 
