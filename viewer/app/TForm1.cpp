@@ -9,6 +9,7 @@
 #include "base/ProfileFile.h"
 #include "base/QtText.h"
 #include "base/ScreenPlacement.h"
+#include "editor/TForm3.h"
 #include "mapdata/Languages.h"
 #include "mapdata/LocationList.h"
 #include "mapdata/MapPictures.h"
@@ -247,6 +248,9 @@ void TForm1::BuildMenus() {
     Addlocations1 = File1->addAction(QStringLiteral("&Edit..."));
     Addlocations1->setObjectName("Addlocations1");
     Addlocations1->setStatusTip(QStringLiteral("Edit the location file."));
+    connect(New1, &QAction::triggered, this, [this] { RunHandler(this, [this] { New1Click(); }); });
+    connect(Addlocations1, &QAction::triggered, this,
+            [this] { RunHandler(this, [this] { Addlocations1Click(); }); });
 
     // Never shown nor enabled: the map stays the one chosen at start-up.
     Selectmap1 = File1->addMenu(QStringLiteral("Select &map"));
@@ -596,6 +600,54 @@ void TForm1::LanguagesClick(std::size_t tag) {
 QAction* TForm1::LanguageMenuItem(int index) const {
     const QList<QAction*> items = SelectLanguage1->actions();
     return index >= 0 && index < items.size() ? items[index] : nullptr;
+}
+
+// ---- Location editor ---------------------------------------------------------------------------
+
+void TForm1::Addlocations1Click() {
+    OpenEditor(false, state_.LocationsFile);
+}
+
+void TForm1::New1Click() {
+    OpenEditor(true, std::string());
+}
+
+void TForm1::OpenEditor(bool newFile, std::string dataFileName) {
+    if (!Form3)
+        return;
+    Addlocations1->setEnabled(false);
+    New1->setEnabled(false);
+    SetPickMode(false);
+    Form3->SetNewFile(newFile);
+    Form3->SetDataFileName(std::move(dataFileName));
+    SetCoordinatePicker(Form3);
+    Form3->show();
+}
+
+void TForm1::EditorClosed() {
+    SetCoordinatePicker(nullptr);
+    Addlocations1->setEnabled(true);
+    New1->setEnabled(true);
+}
+
+void TForm1::CentreMapOn(Point map) {
+    MoveMap(map.x - state_.View.CenterX, map.y - state_.View.CenterY, false);
+}
+
+void TForm1::SetPickMode(bool on) {
+    state_.PickMode = on;
+    if (on)
+        PaintBox1->setCursor(Qt::CrossCursor);
+    else
+        PaintBox1->unsetCursor();
+}
+
+std::string TForm1::ProgramDirectory() const {
+    return ProgramDir;
+}
+
+void TForm1::PopupWhatsThis(QWidget* control, QPoint globalPos) {
+    PopupMenu1Popup(control, globalPos);
 }
 
 // ---- Navigation, pointer input and search --------------------------------------------------
