@@ -172,7 +172,8 @@ void TForm1::BuildControls() {
     ComboBox2->setEditable(true);
     ComboBox2->setInsertPolicy(QComboBox::NoInsert);
     ComboBox2->setProperty(kHelpContext, 102);
-    ComboBox2->lineEdit()->installEventFilter(this);
+    // Keys reach the box, which hands them to its line edit directly, past any filter there.
+    ComboBox2->installEventFilter(this);
     connect(ComboBox2, &QComboBox::activated, this,
             [this] { RunHandler(this, [this] { ComboBox2Change(); }); });
 
@@ -309,7 +310,7 @@ bool TForm1::eventFilter(QObject* watched, QEvent* event) {
     if (watched == client_ && event->type() == QEvent::Resize)
         RunHandler(this, [this] { FormResize(); });
     // Every key goes on to the search box as usual.
-    if (ComboBox2 && watched == ComboBox2->lineEdit() && event->type() == QEvent::KeyPress)
+    if (watched == ComboBox2 && event->type() == QEvent::KeyPress)
         RunHandler(this, [&] { ComboBox2KeyPress(KeyChar(*static_cast<QKeyEvent*>(event))); });
     return QMainWindow::eventFilter(watched, event);
 }

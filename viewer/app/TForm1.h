@@ -15,7 +15,6 @@ class QActionGroup;
 class QCheckBox;
 class QComboBox;
 class QFrame;
-class QKeyEvent;
 class QLabel;
 class QMenu;
 class QSlider;
