@@ -288,7 +288,7 @@ private:
             else if (lake)
                 list.push_back({0.9f + luck + low, x, y, PlaceKind::LakeTown});
             else if (river)
-                list.push_back({1.0f + luck + low, x, y, PlaceKind::RiverTown});
+                list.push_back({1.1f + luck + low, x, y, PlaceKind::RiverTown});
             else if (luck > 0.9f)
                 list.push_back({luck - 0.6f + low, x, y, PlaceKind::Town});
         }

@@ -114,22 +114,34 @@ char WithDiaeresis(char c) {
     }
 }
 
+// Picks a piece of at most `longest` bytes (there is always a one-letter or empty one).
+std::string_view PickShort(const Pieces& pieces, Random& random, std::size_t longest) {
+    for (;;) {
+        const std::string_view piece = Pick(pieces, random);
+        if (piece.size() <= longest)
+            return piece;
+    }
+}
+
+// One or two syllables; in two the joint stays light (a short coda, then a short onset and
+// vowel), so names stay speakable.
 std::string MakeRoot(const Style& style, Random& random) {
+    const bool two = random.Below(100) < 55;
     std::string root;
-    const int syllables = random.Below(100) < 55 ? 2 : 1;
-    for (int s = 0; s < syllables; ++s) {
-        // Only a later syllable may start with its vowel, and only where that can be spelled.
-        std::string_view onset = Pick(style.Onsets, random);
-        std::string_view nucleus = Pick(style.Nuclei, random);
-        if (s > 0 && style.Diaeresis && random.Below(100) < 25 && IsVowel(root.back()) &&
-            (nucleus[0] == 'e' || nucleus[0] == 'i') && nucleus.size() == 1)
+    root += Pick(style.Onsets, random);
+    root += Pick(style.Nuclei, random);
+    root += two ? PickShort(style.Codas, random, 1) : Pick(style.Codas, random);
+    if (two) {
+        std::string_view onset = PickShort(style.Onsets, random, 2);
+        const std::string_view nucleus = PickShort(style.Nuclei, random, 1);
+        // Only the second syllable may start with its vowel, and only where that can be spelled.
+        if (style.Diaeresis && random.Below(100) < 25 && IsVowel(root.back()) &&
+            (nucleus[0] == 'e' || nucleus[0] == 'i'))
             onset = {};
         root += onset;
-        if (onset.empty())
-            root += WithDiaeresis(nucleus[0]);
-        else
-            root += nucleus;
-        root += Pick(style.Codas, random);
+        root += onset.empty() ? WithDiaeresis(nucleus[0]) : nucleus[0];
+        if (random.Below(100) < 50)
+            root += PickShort(style.Codas, random, 2);
     }
     root[0] = char(root[0] - 'a' + 'A');
     return root;
