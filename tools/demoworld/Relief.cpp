@@ -57,7 +57,7 @@ Image RenderRelief(const MapSpec& spec, const Terrain& t) {
     const Noise crowns(MixSeed(spec.Seed, 22));
     const float unit = 1.f / t.Scale;
     // Slopes per unit, exaggerated so that hills read at a glance.
-    const float relief = 260.f * t.Scale * 0.5f;
+    const float relief = 200.f * t.Scale * 0.5f;
     const float lx = -0.6f, ly = -0.6f, lz = 0.53f;
 
     ParallelRows(t.Height, [&](int y0, int y1) {

@@ -91,7 +91,7 @@ void MakeElevation(const MapSpec& spec, Terrain& t) {
                 if (e > 0.f) {
                     const float mask = belts.At(x, y) * Smoothstep(0.02f, 0.22f, broad);
                     if (mask > 0.f) {
-                        const float ridge = n.ridges.Ridged(u / 650.f, v / 650.f, 5);
+                        const float ridge = n.ridges.Ridged(u / 650.f, v / 650.f, 7);
                         e += mask * (1.05f * ridge * ridge + 0.2f * ridge);
                     }
                     e *= 0.8f;
@@ -105,7 +105,8 @@ void MakeElevation(const MapSpec& spec, Terrain& t) {
 
 // Priority flood from the sea and the map's edges: every cell drains to the neighbour it was
 // reached from, so water always finds the sea; the filled level above a cell marks a basin.
-void MakeFlow(Terrain& t, std::vector<float>& filled) {
+void MakeFlow(Terrain& t) {
+    std::vector<float>& filled = t.GridLevel;
     const int gw = t.GridWidth;
     const int gh = t.GridHeight;
     const std::size_t count = std::size_t(gw) * std::size_t(gh);
@@ -164,27 +165,30 @@ void MakeFlow(Terrain& t, std::vector<float>& filled) {
     }
 }
 
-// Basins deeper than a small margin become lakes; the largest ones are kept.
-void MakeLakes(const MapSpec& spec, Terrain& t, const std::vector<float>& filled) {
+// Basins deeper than a small margin somewhere become lakes, shallow rims included; the largest
+// ones are kept.
+void MakeLakes(const MapSpec& spec, Terrain& t) {
     const int gw = t.GridWidth;
+    const std::vector<float>& filled = t.GridLevel;
     const std::size_t count = filled.size();
     const float depth = 0.012f - 0.01f * spec.Wetness;
     std::vector<std::uint8_t> basin(count, 0);
     for (std::size_t c = 0; c < count; ++c)
-        basin[c] = t.GridElevation[c] >= 0.f && filled[c] - t.GridElevation[c] > depth;
+        basin[c] = t.GridElevation[c] >= 0.f && filled[c] - t.GridElevation[c] > 1e-6f;
     std::vector<Lake> lakes;
     std::vector<std::int32_t> seen(count, -1);
     for (std::size_t start = 0; start < count; ++start) {
         if (!basin[start] || seen[start] >= 0)
             continue;
         Lake lake;
-        lake.Level = filled[start];
+        float deepest = 0.f;
         std::vector<int> stack{int(start)};
         seen[start] = 0;
         while (!stack.empty()) {
             const int c = stack.back();
             stack.pop_back();
             lake.Cells.push_back(c);
+            deepest = std::max(deepest, filled[std::size_t(c)] - t.GridElevation[std::size_t(c)]);
             const int x = c % gw;
             const int y = c / gw;
             const int next[4] = {x > 0 ? c - 1 : -1, x + 1 < gw ? c + 1 : -1, y > 0 ? c - gw : -1,
@@ -197,7 +201,8 @@ void MakeLakes(const MapSpec& spec, Terrain& t, const std::vector<float>& filled
             }
         }
         std::sort(lake.Cells.begin(), lake.Cells.end());
-        lakes.push_back(std::move(lake));
+        if (deepest > depth)
+            lakes.push_back(std::move(lake));
     }
     std::stable_sort(lakes.begin(), lakes.end(),
                      [](const Lake& a, const Lake& b) { return a.Cells.size() > b.Cells.size(); });
@@ -307,7 +312,7 @@ void Classify(const MapSpec& spec, Terrain& t) {
     for (int c = 0; c < int(t.LakeOf.size()); ++c) {
         if (t.LakeOf[std::size_t(c)] < 0)
             continue;
-        const float level = t.Lakes[std::size_t(t.LakeOf[std::size_t(c)])].Level;
+        const float level = t.GridLevel[std::size_t(c)];
         const int x = c % gw;
         const int y = c / gw;
         for (int ny = std::max(0, y - 1); ny <= std::min(gh - 1, y + 1); ++ny)
@@ -363,9 +368,8 @@ Terrain MakeTerrain(const MapSpec& spec, float scale) {
     t.GridElevation.resize(std::size_t(t.GridWidth) * std::size_t(t.GridHeight));
     for (int c = 0; c < int(t.GridElevation.size()); ++c)
         t.GridElevation[std::size_t(c)] = t.ElevationAt(t.CellX(c), t.CellY(c));
-    std::vector<float> filled;
-    MakeFlow(t, filled);
-    MakeLakes(spec, t, filled);
+    MakeFlow(t);
+    MakeLakes(spec, t);
     MakeRivers(spec, t);
     Classify(spec, t);
     return t;

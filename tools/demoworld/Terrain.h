@@ -2,6 +2,7 @@
 
 #include "MapSpec.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <vector>
 
@@ -9,9 +10,8 @@ namespace orvd::demo {
 
 enum class Ground : std::uint8_t { Land, Sea, Lake, River };
 
-// A lake of the flow grid: its water level and grid cells.
+// A lake of the flow grid: its cells, in index order.
 struct Lake {
-    float Level = 0;
     std::vector<int> Cells;
 };
 
@@ -31,6 +31,7 @@ struct Terrain {
     int GridWidth = 0;
     int GridHeight = 0;
     std::vector<float> GridElevation;
+    std::vector<float> GridLevel;         // water surface of a basin, else the elevation
     std::vector<float> Flow;              // catchment in units squared
     std::vector<std::int32_t> Downstream; // -1 where water leaves the grid
     std::vector<std::int32_t> LakeOf;     // index into Lakes, -1 for none
