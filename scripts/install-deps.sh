@@ -3,7 +3,7 @@
 set -euo pipefail
 
 packages=(
-    build-essential cmake pkg-config git
+    build-essential cmake pkg-config git ccache
     qt6-base-dev qt6-base-dev-tools libgl-dev
     libjpeg62-turbo-dev libjpeg-turbo-progs
     libgtest-dev googletest libbenchmark-dev

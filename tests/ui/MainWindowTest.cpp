@@ -7,22 +7,29 @@
 #include "app/TfSplash.h"
 #include "base/HelpViewer.h"
 
+#include <QAbstractItemView>
 #include <QAction>
 #include <QActionGroup>
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPointer>
+#include <QScreen>
 #include <QSlider>
 #include <QTest>
 #include <QTimer>
+#include <QWindow>
 #include <memory>
 
 using namespace orvd;
 using orvd::testing::Child;
 using orvd::testing::ScriptedDialogs;
 using orvd::testing::TempDir;
+using orvd::testing::WriteFile;
 
 namespace {
 
@@ -123,6 +130,8 @@ private slots:
     void initialSizeLaysOutTheViews() {
         auto form = Open();
         QCOMPARE(form->OuterSize(), QSize(663, 470));
+        const QRect screen = QGuiApplication::primaryScreen()->geometry();
+        QCOMPARE(form->pos(), QPoint((screen.width() - 663) / 2, (screen.height() - 470) / 2));
         QCOMPARE(Child<QWidget>(form.get(), "PaintBox1")->geometry(), QRect(8, 8, 386, 399));
         QCOMPARE(Child<QWidget>(form.get(), "Bevel3")->geometry(), QRect(6, 6, 390, 403));
         QCOMPARE(Child<QWidget>(form.get(), "Bevel4")->x(), 428);
@@ -132,6 +141,24 @@ private slots:
         QCOMPARE(Child<QWidget>(form.get(), "PaintBox2")->size(), QSize(100, 100));
         QVERIFY(!Child<QWidget>(form.get(), "PaintBox2")->isEnabled());
         QCOMPARE(Child<QWidget>(form.get(), "Panel1")->y(), 6 + 104 + 12);
+        // Panel1: lowered outer bevel, raised inner one, a pixel each.
+        const QImage panel = Child<QWidget>(form.get(), "Panel1")->grab().toImage();
+        QCOMPARE(panel.pixelColor(0, 50).rgb(), form->palette().color(QPalette::Dark).rgb());
+        QCOMPARE(panel.pixelColor(1, 50).rgb(), form->palette().color(QPalette::Light).rgb());
+        QCOMPARE(panel.pixelColor(219, 50).rgb(), form->palette().color(QPalette::Light).rgb());
+        QCOMPARE(panel.pixelColor(218, 50).rgb(), form->palette().color(QPalette::Dark).rgb());
+    }
+
+    void locationListDropsDownTwelveRows() {
+        auto form = Open();
+        auto* list = Child<QComboBox>(form.get(), "ComboBox1");
+        for (int i = 0; i < 30; ++i)
+            list->addItem(QStringLiteral("Place %1").arg(i));
+        list->showPopup();
+        QTest::qWait(0);
+        const int rows = list->view()->height() / list->view()->sizeHintForRow(0);
+        list->hidePopup();
+        QVERIFY2(rows >= 11 && rows <= 12, qPrintable(QString::number(rows)));
     }
 
     void cannotBeMadeSmallerThanTheMinimum() {
@@ -157,11 +184,12 @@ private slots:
                  (QStringList{"&New...", "&Edit...", "Select &map", "Select &language", "-",
                               "&Crosshair color...", "Map&border style...", "E&xit"}));
         QCOMPARE(MenuTexts(Child<QMenu>(form.get(), "Help1")), (QStringList{"&Help", "&About"}));
-        QCOMPARE(Child<QAction>(form.get(), "New1")->toolTip(),
+        // The hints are held but the window has no status line to show them in.
+        QCOMPARE(Child<QAction>(form.get(), "New1")->statusTip(),
                  QStringLiteral("Create a new locations file."));
-        QCOMPARE(Child<QAction>(form.get(), "Addlocations1")->toolTip(),
+        QCOMPARE(Child<QAction>(form.get(), "Addlocations1")->statusTip(),
                  QStringLiteral("Edit the location file."));
-        QVERIFY(file->toolTipsVisible());
+        QVERIFY(!file->toolTipsVisible());
 
         auto* maps = Child<QMenu>(form.get(), "Selectmap1");
         QVERIFY(!maps->menuAction()->isVisible());
@@ -192,6 +220,43 @@ private slots:
             help.Popup()->close();
         }
         QCOMPARE(Child<QAction>(form.get(), "Whatsthis1")->text(), QStringLiteral("What's this?"));
+    }
+
+    void whatsThisPopupClosesOnAClickAnywhereOrEscAndTheWindowGoesOn() {
+        auto form = Open();
+        auto& help = HelpViewer::Instance();
+        auto* list = Child<QComboBox>(form.get(), "ComboBox1");
+        auto* cross = Child<QCheckBox>(form.get(), "CheckBox2");
+        for (const char* control : {"ComboBox1", "ComboBox2", "TrackBar1"}) {
+            for (bool byClick : {true, false}) {
+                QWidget* w = Child<QWidget>(form.get(), control);
+                form->PopupMenu1Popup(w, w->mapToGlobal(QPoint(2, 2)));
+                Child<QMenu>(form.get(), "PopupMenu1")->close();
+                Child<QAction>(form.get(), "Whatsthis1")->trigger();
+                QPointer<QWidget> popup = help.Popup();
+                QVERIFY(popup && popup->isVisible());
+                QCOMPARE(QApplication::activePopupWidget(), popup.data());
+                // Through the window system, where the pop-up's grab takes the click.
+                if (byClick)
+                    QTest::mouseClick(form->windowHandle(), Qt::LeftButton, {},
+                                      list->mapTo(form.get(), QPoint(5, 5)));
+                else
+                    QTest::keyClick(popup, Qt::Key_Escape);
+                QTRY_VERIFY(!popup);
+                QVERIFY(!QApplication::activePopupWidget());
+                // The window answers again.
+                const bool was = cross->isChecked();
+                QTest::mouseClick(form->windowHandle(), Qt::LeftButton, {},
+                                  cross->mapTo(form.get(), QPoint(4, 8)));
+                QCOMPARE(cross->isChecked(), !was);
+            }
+        }
+    }
+
+    void captionIsExactlyTheTextSet() {
+        WriteFile(dir_->File("TEST_Engli.dat"), "[PROPERTIES]\r\nlanguage=Eng [*] lish\r\n");
+        auto form = Open();
+        QCOMPARE(form->windowHandle()->title(), QStringLiteral("Orvandel Map - Eng [*] lish"));
     }
 
     void helpShowsContentsAndAMissingFileShowsNothing() {
@@ -247,6 +312,23 @@ private slots:
         QCOMPARE(dialogs_->shown.front().objectName, QStringLiteral("fSplash"));
     }
 
+    void aboutBoxIgnoresEscAndAPressReleasedElsewhere() {
+        auto form = Open();
+        bool stillOpen = false;
+        dialogs_->answer = [&](QDialog& dialog) {
+            dialog.show();
+            QTest::keyClick(&dialog, Qt::Key_Escape);
+            QWidget* picture = Child<QWidget>(&dialog, "PaintBox1");
+            QTest::mousePress(picture, Qt::LeftButton, {}, QPoint(3, 3));
+            QTest::mouseRelease(picture, Qt::LeftButton, {}, QPoint(-20, 300));
+            stillOpen = dialog.isVisible() && static_cast<TfSplash&>(dialog).ModalResult() == 0;
+            dialog.close(); // the window system's close command
+            return dialog.result();
+        };
+        Child<QAction>(form.get(), "About1")->trigger();
+        QVERIFY(stillOpen);
+    }
+
     void startUpSplashIgnoresClicks() {
         TfSplash splash;
         splash.Label7()->setText("Loading...");
@@ -262,6 +344,21 @@ private slots:
         QCOMPARE(shot.size(), QSize(346, 267));
         const QColor corner = shot.pixelColor(1, 1);
         QVERIFY(corner.red() > 200 && corner.green() > 180 && corner.blue() < 180);
+
+        // Centred as the classic window system rounds, every text inside the bevels, and the
+        // bevels: raised outside, lowered inside, two pixels each.
+        const QRect screen = QGuiApplication::primaryScreen()->geometry();
+        QCOMPARE(splash.pos(), QPoint((screen.width() - 354) / 2, (screen.height() - 275) / 2));
+        for (QLabel* label : splash.findChildren<QLabel*>())
+            QVERIFY2(label->geometry().right() < 350, qPrintable(label->objectName()));
+        const QImage panel = Child<QWidget>(&splash, "Panel1")->grab().toImage();
+        const QPalette palette = splash.palette();
+        QCOMPARE(panel.pixelColor(0, 100).rgb(), palette.color(QPalette::Light).rgb());
+        QCOMPARE(panel.pixelColor(1, 100).rgb(), palette.color(QPalette::Light).rgb());
+        QCOMPARE(panel.pixelColor(2, 100).rgb(), palette.color(QPalette::Dark).rgb());
+        QCOMPARE(panel.pixelColor(3, 100).rgb(), palette.color(QPalette::Dark).rgb());
+        QCOMPARE(panel.pixelColor(353, 100).rgb(), palette.color(QPalette::Dark).rgb());
+        QCOMPARE(panel.pixelColor(351, 100).rgb(), palette.color(QPalette::Light).rgb());
     }
 };
 

@@ -204,6 +204,47 @@ private slots:
         QCOMPARE(view->width(), 387);
     }
 
+    void idleWindowRendersNothingAndOneShowMapRendersOnce() {
+        WriteFile(dir_->File("NR.map"), EncodeJpeg(Pattern(800, 600)));
+        WriteFile(dir_->File("NR_small.map"), EncodeJpeg(Pattern(200, 150)));
+        Program p = Start();
+        QTest::qWait(200); // start-up settles: first exposure and size reports
+        const int settled = p.form1->RenderCount();
+        QTest::qWait(1000);
+        QCOMPARE(p.form1->RenderCount(), settled);
+        p.form1->State().View.ViewLeft = 100;
+        p.form1->ShowMap();
+        QTest::qWait(100);
+        QCOMPARE(p.form1->RenderCount(), settled + 1);
+        // A repaint asked by the window system shows the buffer without rendering.
+        auto* overview = Child<QWidget>(p.form1.get(), "PaintBox2");
+        overview->repaint();
+        QTest::qWait(100);
+        QCOMPARE(p.form1->RenderCount(), settled + 1);
+        QCOMPARE(Child<QWidget>(p.form1.get(), "PaintBox1")->grab().toImage().pixel(0, 0),
+                 p.form1->State().View.ViewBuffer.At(0, 0));
+    }
+
+    void filesInAnotherLetterCaseAreFoundAsWindowsFindsThem() {
+        const Image map = Pattern(300, 200);
+        WriteFile(dir_->File("nr.MAP"), EncodeJpeg(map));
+        WriteFile(dir_->File("Nr_Small.map"), EncodeJpeg(Pattern(100, 60)));
+        WriteFile(dir_->File("nr_low.DAT"),
+                  "[PROPERTIES]\r\nlanguage=Lowland\r\n[DATA]\r\nA=1,2\r\n");
+        WriteSettings("Language=low\r\n");
+        {
+            Program p = Start();
+            QCOMPARE(p.form1->State().MapCode, std::string("NR"));
+            QCOMPARE(p.form1->State().MapBitmap.Width(), 300);
+            QVERIFY(Child<QWidget>(p.form1.get(), "PaintBox2")->isEnabled());
+            QCOMPARE(p.form1->windowTitle(), QStringLiteral("Orvandel Map - Lowland"));
+            p.Exit();
+        }
+        QVERIFY(ReadText(dir_->File("ORVDMAP.ini")).find("Language=low\r\n") != std::string::npos);
+        Program again = Start();
+        QCOMPARE(Child<QComboBox>(again.form1.get(), "ComboBox1")->count(), 1);
+    }
+
     void aPictureThatDoesNotDecodeDoesNotLeadOnToTheNextMap() {
         WriteFile(dir_->File("NR.map"), "");
         WriteFile(dir_->File("FM.map"), EncodeJpeg(Pattern(300, 200)));

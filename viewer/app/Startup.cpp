@@ -15,9 +15,10 @@
 namespace orvd {
 
 int RunViewer(int argc, char** argv) {
+    // Taken before Qt removes the options it knows: the first argument is the first one given.
+    const std::string firstArgument = argc > 1 ? argv[1] : "";
     QApplication app(argc, argv);
     const std::string programPath = QFile::encodeName(app.applicationFilePath()).toStdString();
-    const std::string firstArgument = argc > 1 ? argv[1] : "";
 
     std::unique_ptr<TForm1> form1;
     std::unique_ptr<TForm3> form3;
@@ -29,8 +30,8 @@ int RunViewer(int argc, char** argv) {
         fSplash->show();
         fSplash->repaint();
         QCoreApplication::processEvents();
-        // The task-bar title, also while the main window is still being built.
-        QGuiApplication::setApplicationDisplayName(QString::fromLatin1(kApplicationTitle));
+        // The application's title; a display name would be appended to every window's caption.
+        QGuiApplication::setApplicationName(QString::fromLatin1(kApplicationTitle));
         HelpViewer::Instance().SetHelpFile(QStringLiteral("orvd.hlp"));
         form1 = std::make_unique<TForm1>(programPath, firstArgument);
         form3 = std::make_unique<TForm3>(form1->SettingsPath(), form1.get());

@@ -2,19 +2,23 @@
 
 #include "app/Settings.h"
 #include "app/TfSplash.h"
+#include "base/BevelPanel.h"
 #include "base/Dialogs.h"
 #include "base/FileSystem.h"
 #include "base/HelpViewer.h"
 #include "base/ProfileFile.h"
 #include "base/QtText.h"
+#include "base/ScreenPlacement.h"
 #include "mapdata/Languages.h"
 #include "mapdata/LocationList.h"
 #include "mapdata/MapPictures.h"
 #include "mapdata/MapTable.h"
 #include "mapdata/TestMap.h"
+#include "view/ColorChooser.h"
 #include "view/MapBox.h"
 #include "view/MapPainter.h"
 #include "view/QtSystemColors.h"
+#include "view/TForm5.h"
 
 #include <QActionGroup>
 #include <QApplication>
@@ -82,7 +86,7 @@ TForm1::TForm1(std::string programPath, std::string firstArgument, QWidget* pare
     : QMainWindow(parent), programPath_(std::move(programPath)),
       firstArgument_(std::move(firstArgument)) {
     setObjectName("Form1");
-    setWindowTitle(QStringLiteral("Orvandel Map"));
+    SetCaption(*this, QStringLiteral("Orvandel Map"));
     setFont(DialogFont());
     QIcon icon;
     for (int size : {16, 32, 48})
@@ -96,7 +100,7 @@ TForm1::TForm1(std::string programPath, std::string firstArgument, QWidget* pare
     client_->setMinimumSize(kMinOuterWidth - kFrameWidth, kMinOuterHeight - kFrameHeight);
     resize(kClientWidth, kClientHeight + menuBar()->sizeHint().height());
     if (const QScreen* screen = QGuiApplication::primaryScreen())
-        move(screen->availableGeometry().center() - rect().center());
+        move(CentredOn(screen->geometry(), QSize(kInitialOuterWidth, kInitialOuterHeight)));
 
     RunHandler(this, [this] { FormCreate(); });
 }
@@ -120,10 +124,8 @@ void TForm1::BuildControls() {
     PaintBox2 = MakeMapBox("PaintBox2", QRect(435, 8, 200, 178), &state_.View.OverviewBuffer);
     PaintBox2->setEnabled(false);
 
-    Panel1 = new QFrame(client_);
+    Panel1 = new BevelPanel(client_, BevelPanel::Bevel::Lowered, BevelPanel::Bevel::Raised, 1);
     Panel1->setObjectName("Panel1");
-    Panel1->setFrameStyle(QFrame::Panel | QFrame::Raised);
-    Panel1->setLineWidth(1);
     Panel1->setGeometry(428, 200, 220, 218);
 
     Label1 = MakeLabel(Panel1, "Label1", QStringLiteral("Select :"), 7, 4);
@@ -132,6 +134,8 @@ void TForm1::BuildControls() {
     ComboBox1->setGeometry(6, 20, 209, 21);
     ComboBox1->setEditable(false);
     ComboBox1->setMaxVisibleItems(12);
+    // Styles drop a list that cannot be typed in as a menu of every row; a plain list keeps 12.
+    ComboBox1->setStyleSheet(QStringLiteral("QComboBox { combobox-popup: 0; }"));
     ComboBox1->setProperty(kHelpContext, 101);
 
     Label2 = MakeLabel(Panel1, "Label2", QStringLiteral("Search :"), 7, 52);
@@ -203,22 +207,20 @@ MapBox* TForm1::MakeMapBox(const char* name, const QRect& geometry, const Image*
     box->setObjectName(name);
     box->setGeometry(geometry);
     box->SetImage(buffer);
-    box->SetPaintHandler([this](MapBox* painting) { ShowMap(painting); });
+    box->SetPaintHandler([this](MapBox*) { PaintBoxPaint(); });
     return box;
 }
 
 void TForm1::BuildMenus() {
     File1 = menuBar()->addMenu(QStringLiteral("&File"));
     File1->setObjectName("File1");
-    File1->setToolTipsVisible(true); // the hints of New and Edit
+    // The hints of New and Edit are kept but not displayed: the window has no status line.
     New1 = File1->addAction(QStringLiteral("&New..."));
     New1->setObjectName("New1");
-    New1->setToolTip(QStringLiteral("Create a new locations file."));
-    New1->setStatusTip(New1->toolTip());
+    New1->setStatusTip(QStringLiteral("Create a new locations file."));
     Addlocations1 = File1->addAction(QStringLiteral("&Edit..."));
     Addlocations1->setObjectName("Addlocations1");
-    Addlocations1->setToolTip(QStringLiteral("Edit the location file."));
-    Addlocations1->setStatusTip(Addlocations1->toolTip());
+    Addlocations1->setStatusTip(QStringLiteral("Edit the location file."));
 
     // Never shown nor enabled: the map stays the one chosen at start-up.
     Selectmap1 = File1->addMenu(QStringLiteral("Select &map"));
@@ -240,8 +242,12 @@ void TForm1::BuildMenus() {
     File1->addSeparator()->setObjectName("N1");
     Crosscolor1 = File1->addAction(QStringLiteral("&Crosshair color..."));
     Crosscolor1->setObjectName("Crosscolor1");
+    connect(Crosscolor1, &QAction::triggered, this,
+            [this] { RunHandler(this, [this] { Crosscolor1Click(); }); });
     Mapborderstyle1 = File1->addAction(QStringLiteral("Map&border style..."));
     Mapborderstyle1->setObjectName("Mapborderstyle1");
+    connect(Mapborderstyle1, &QAction::triggered, this,
+            [this] { RunHandler(this, [this] { Mapborderstyle1Click(); }); });
     Exit1 = File1->addAction(QStringLiteral("E&xit"));
     Exit1->setObjectName("Exit1");
     connect(Exit1, &QAction::triggered, this,
@@ -362,8 +368,9 @@ void TForm1::About1Click() {
 // ---- Map and view ----------------------------------------------------------------------------
 
 void TForm1::ChangeMap(std::string code) {
-    const MapChoice choice =
-        ChooseMap(code, [](const std::string& name) { return FileExists(ProgramDir + name); });
+    const MapChoice choice = ChooseMap(code, [](const std::string& name) {
+        return FileExists(ResolveFileName(ProgramDir, name));
+    });
     code = choice.Code;
     if (!choice.HasPicture) {
         MakeTestMap(state_.MapBitmap, &waitCursor_);
@@ -388,7 +395,7 @@ void TForm1::ChangeMap(std::string code) {
     state_.MapCode = code;
     Calculations();
     ShowMap(this);
-    LoadNames(ProgramDir + state_.MapCode + state_.LocationsFile);
+    LoadNames(ResolveFileName(ProgramDir, state_.MapCode + state_.LocationsFile));
 }
 
 void TForm1::CaptureDesignLayout() {
@@ -424,6 +431,7 @@ void TForm1::Calculations() {
     if (!imagesCreated_)
         return;
     orvd::Calculations(state_.View, &state_.MapBitmap, &state_.SmallMapBitmap);
+    viewsStale_ = true;
     ApplyLayout();
 }
 
@@ -432,6 +440,7 @@ void TForm1::FormResize() {
     orvd::FormResize(state_.View, outer.width(), outer.height(),
                      imagesCreated_ ? &state_.MapBitmap : nullptr,
                      imagesCreated_ ? &state_.SmallMapBitmap : nullptr);
+    viewsStale_ = true;
     ApplyLayout();
 }
 
@@ -444,8 +453,10 @@ void TForm1::ShowMap(QObject*) {
     options.BorderColor = state_.BorderColor;
     options.BorderStyle = state_.BorderStyle;
     RenderViews(state_.View, &state_.MapBitmap, &state_.SmallMapBitmap, options, systemColors_);
-    // Within a box's own paint event the other box is asked to paint next; anywhere else both
-    // are drawn before ShowMap returns.
+    ++renderCount_;
+    viewsStale_ = false;
+    // A box in its own paint event draws the fresh buffer right after this; the other one can
+    // only be asked to paint, and then shows the buffer without rendering again.
     const bool inPaint = PaintBox1->IsPainting() || PaintBox2->IsPainting();
     for (MapBox* box : {PaintBox1, PaintBox2}) {
         if (box->IsPainting())
@@ -455,6 +466,13 @@ void TForm1::ShowMap(QObject*) {
         else
             box->Present();
     }
+}
+
+void TForm1::PaintBoxPaint() {
+    // Expose events show the buffers as they are; only buffers that Calculations has just
+    // resized need drawing first.
+    if (viewsStale_)
+        ShowMap();
 }
 
 // ---- Settings, locations and languages --------------------------------------------------------
@@ -493,10 +511,26 @@ void TForm1::CheckBox2Click() {
     ShowMap(CheckBox2);
 }
 
+void TForm1::Crosscolor1Click() {
+    // A cancelled chooser changes nothing and repaints nothing.
+    if (const auto chosen = ChooseColor(this, state_.CrossColor, systemColors_)) {
+        state_.CrossColor = *chosen;
+        ShowMap();
+    }
+}
+
+void TForm1::Mapborderstyle1Click() {
+    {
+        TForm5 form5(this, state_.BorderColor, state_.BorderStyle, systemColors_);
+        form5.ShowModal();
+    }
+    ShowMap(); // after OK and after Cancel; not after an error
+}
+
 void TForm1::LoadNames(const std::string& path) {
     LocationList list = orvd::LoadNames(path, state_.MapBitmap.Width(), state_.MapBitmap.Height());
     state_.LanguageName = std::move(list.LanguageName);
-    setWindowTitle(FromAnsi(list.Caption));
+    SetCaption(*this, FromAnsi(list.Caption));
     QStringList items;
     items.reserve(qsizetype(list.Names.size()));
     for (const std::string& name : list.Names)

@@ -20,6 +20,7 @@ class QTimer;
 
 namespace orvd {
 
+class BevelPanel;
 class MapBox;
 
 // The program's folder with a trailing separator; every data file name is ProgramDir + a name.
@@ -54,11 +55,15 @@ public:
     void FormResize();
     // Renders both views and presents them within the calling event. `sender` is ignored.
     void ShowMap(QObject* sender = nullptr);
+    // How often ShowMap has rendered the two buffers, for tests.
+    int RenderCount() const { return renderCount_; }
     void DoIni(bool reading);
     void LoadNames(const std::string& path);
     void LoadFileNames(const std::string& code);
     void LanguagesClick(std::size_t tag);
     void CheckBox2Click();
+    void Crosscolor1Click();
+    void Mapborderstyle1Click();
     // Item `index` of File > Select language, or null.
     QAction* LanguageMenuItem(int index) const;
 
@@ -79,6 +84,7 @@ private:
     void FormDestroy();
     void CaptureDesignLayout();
     void ApplyLayout();
+    void PaintBoxPaint();
 
     std::string programPath_;
     std::string firstArgument_;
@@ -87,6 +93,8 @@ private:
     MainState state_;
     bool imagesCreated_ = false;
     bool destroyed_ = false;
+    bool viewsStale_ = true; // the buffers were resized and not drawn since
+    int renderCount_ = 0;
     SystemColorTable systemColors_;
     QPointer<QWidget> popupComponent_;
 
@@ -102,7 +110,7 @@ private:
     MapBox* PaintBox1 = nullptr;
     QFrame* Bevel4 = nullptr;
     MapBox* PaintBox2 = nullptr;
-    QFrame* Panel1 = nullptr;
+    BevelPanel* Panel1 = nullptr;
     QLabel* Label1 = nullptr;
     QComboBox* ComboBox1 = nullptr;
     QLabel* Label2 = nullptr;

@@ -1,10 +1,13 @@
 #include "app/TfSplash.h"
 
+#include "base/BevelPanel.h"
+#include "base/ScreenPlacement.h"
 #include "mapdata/JpegDecoder.h"
 
 #include <QBitmap>
 #include <QFile>
 #include <QGuiApplication>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPainter>
@@ -20,21 +23,34 @@ namespace {
 constexpr int kWidth = 354;
 constexpr int kHeight = 275;
 
-// Forwards a left click to the splash; the version and loading labels take none.
+// Forwards a left click to the splash: a press and a release on the same element, the
+// release inside it. The version and loading labels take none.
 class ClickFilter : public QObject {
 public:
     explicit ClickFilter(TfSplash* splash) : QObject(splash), splash_(splash) {}
     bool eventFilter(QObject* watched, QEvent* event) override {
-        if (event->type() == QEvent::MouseButtonRelease &&
-            static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
-            splash_->Panel1Click();
+        const auto type = event->type();
+        if (type != QEvent::MouseButtonPress && type != QEvent::MouseButtonRelease)
+            return QObject::eventFilter(watched, event);
+        auto* mouse = static_cast<QMouseEvent*>(event);
+        if (mouse->button() != Qt::LeftButton)
             return true;
+        if (type == QEvent::MouseButtonPress) {
+            pressed_ = watched;
+        } else {
+            auto* widget = qobject_cast<QWidget*>(watched);
+            const bool click = watched == pressed_ && widget &&
+                               widget->rect().contains(mouse->position().toPoint());
+            pressed_ = nullptr;
+            if (click)
+                splash_->Panel1Click();
         }
-        return QObject::eventFilter(watched, event);
+        return true;
     }
 
 private:
     TfSplash* splash_;
+    QObject* pressed_ = nullptr;
 };
 
 // The version and loading texts take clicks without passing them on to the panel below.
@@ -84,17 +100,14 @@ TfSplash::TfSplash(QWidget* owner) : QDialog(owner, Qt::Dialog | Qt::FramelessWi
     setObjectName("fSplash");
     setFixedSize(kWidth, kHeight);
     if (const QScreen* screen = QGuiApplication::primaryScreen())
-        move(screen->geometry().center() - QPoint(kWidth / 2, kHeight / 2));
+        move(CentredOn(screen->geometry(), QSize(kWidth, kHeight)));
 
     clicks_ = new ClickFilter(this);
     ignoreClicks_ = new IgnoreClicks(this);
     QObject* clicks = clicks_;
-    panel1_ = new QFrame(this);
+    panel1_ = new BevelPanel(this, BevelPanel::Bevel::Raised, BevelPanel::Bevel::Lowered, 2);
     panel1_->setObjectName("Panel1");
     panel1_->setGeometry(0, 0, kWidth, kHeight);
-    panel1_->setFrameStyle(QFrame::Panel | QFrame::Raised);
-    panel1_->setLineWidth(2);
-    panel1_->setAutoFillBackground(true);
     QPalette palette = panel1_->palette();
     palette.setColor(QPalette::Window, QColor(209, 206, 64));
     panel1_->setPalette(palette);
@@ -125,10 +138,10 @@ TfSplash::TfSplash(QWidget* owner) : QDialog(owner, Qt::Dialog | Qt::FramelessWi
     image1->setPixmap(lettering);
     image1->installEventFilter(clicks);
 
-    AddLabel("Label1", QStringLiteral("Maps drawn by the cartographers of Orvandel"), {40, 182},
+    AddLabel("Label1", QStringLiteral("Drawn by the Orvandel guild"), {40, 182},
              TimesFont(21, true), darkRed, true);
-    AddLabel("Label4", QStringLiteral("Corrections and new places: maps@orvandel.example"),
-             {40, 206}, TimesFont(13, true), darkRed, true);
+    AddLabel("Label4", QStringLiteral("Corrections: maps@orvandel.example"), {40, 206},
+             TimesFont(13, true), darkRed, true);
     AddLabel("Label8", QStringLiteral("News and updates: www.orvandel.example"), {40, 223},
              TimesFont(13, true), darkRed, true);
     label6_ = AddLabel("Label6", QString(), {48, 249}, SansFont(11), QColor(102, 0, 0), false);
@@ -187,6 +200,15 @@ void TfSplash::DrawGoldJPG(QWidget* surface) {
                       QImage::Format_RGB32);
     QPainter painter(surface);
     painter.drawImage(0, 0, view);
+}
+
+void TfSplash::keyPressEvent(QKeyEvent* event) {
+    // Esc does not end it: only a click on it or the window system's close command do.
+    if (event->key() == Qt::Key_Escape) {
+        event->accept();
+        return;
+    }
+    QDialog::keyPressEvent(event);
 }
 
 void TfSplash::Panel1Click() {

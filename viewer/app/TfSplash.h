@@ -10,6 +10,8 @@ class QFrame;
 
 namespace orvd {
 
+class BevelPanel;
+
 // The borderless splash window (354 x 275, centred), shown during start-up and again, modally,
 // as the About box. A click on the picture, the panel, the title, the lettering or the
 // authorship lines sets the modal result to 1, which ends a modal showing; at start-up the
@@ -26,6 +28,9 @@ public:
 
     void Panel1Click();
 
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+
 private:
     void FormCreate();
     void LoadJPEGfromEXE();
@@ -37,7 +42,7 @@ private:
     Image goldImage_; // decoded by libjpeg from the program's resources
     QObject* clicks_ = nullptr;
     QObject* ignoreClicks_ = nullptr;
-    QFrame* panel1_ = nullptr;
+    BevelPanel* panel1_ = nullptr;
     QWidget* paintBox1_ = nullptr;
     QLabel* label6_ = nullptr;
     QLabel* label7_ = nullptr;

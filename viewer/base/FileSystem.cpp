@@ -1,6 +1,9 @@
 #include "base/FileSystem.h"
 
+#include "base/TextCase.h"
+
 #include <cstdio>
+#include <filesystem>
 #include <memory>
 #include <sys/stat.h>
 
@@ -9,6 +12,21 @@ namespace orvd {
 bool FileExists(const std::string& path) {
     struct stat st {};
     return ::stat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode);
+}
+
+std::string ResolveFileName(const std::string& directory, const std::string& name) {
+    if (FileExists(directory + name))
+        return directory + name;
+    std::optional<std::string> found;
+    std::error_code ec;
+    std::filesystem::directory_iterator it(directory.empty() ? "." : directory, ec);
+    for (const std::filesystem::directory_iterator end; !ec && it != end; it.increment(ec)) {
+        std::string entry = it->path().filename().string();
+        if (SameTextIgnoringCase(entry, name) && (!found || entry < *found) &&
+            FileExists(directory + entry))
+            found = std::move(entry);
+    }
+    return directory + found.value_or(name);
 }
 
 std::optional<std::string> ReadWholeFile(const std::string& path, std::size_t maxBytes) {

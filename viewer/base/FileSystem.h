@@ -10,6 +10,11 @@ namespace orvd {
 // True when `path` names an existing regular file (a folder of that name does not count).
 bool FileExists(const std::string& path);
 
+// `directory` (with trailing separator) + the entry that Windows would open for `name`: `name`
+// itself when such a file exists, otherwise the file whose name equals it ignoring case (the
+// first in byte order if several); `name` unchanged when there is none.
+std::string ResolveFileName(const std::string& directory, const std::string& name);
+
 // The whole content of the file, or nothing when it cannot be opened or read. Files larger than
 // `maxBytes` are not read (nothing is returned), so a huge file cannot exhaust memory.
 std::optional<std::string> ReadWholeFile(const std::string& path,

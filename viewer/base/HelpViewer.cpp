@@ -7,12 +7,33 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
+#include <QKeyEvent>
 #include <QLabel>
+#include <QMouseEvent>
 #include <QTextBrowser>
 #include <QVBoxLayout>
 
 namespace orvd {
 namespace {
+
+// A help pop-up: a frameless window that the next click anywhere or Esc closes. As a pop-up it
+// receives the clicks outside it too, so it must close on them or the program stays blocked.
+class HelpPopup final : public QLabel {
+public:
+    HelpPopup() : QLabel(nullptr, Qt::Popup | Qt::FramelessWindowHint) {
+        setObjectName("HelpPopup");
+        setAttribute(Qt::WA_DeleteOnClose);
+    }
+
+protected:
+    void mousePressEvent(QMouseEvent*) override { close(); }
+    void keyPressEvent(QKeyEvent* event) override {
+        if (event->key() == Qt::Key_Escape)
+            close();
+        else
+            QLabel::keyPressEvent(event);
+    }
+};
 
 QString TopicHtml(const HelpTopic& topic) {
     return QStringLiteral("<h3>%1</h3><pre style='font-family:sans-serif'>%2</pre>")
@@ -29,7 +50,10 @@ HelpViewer& HelpViewer::Instance() {
 QString HelpViewer::HelpFilePath() const {
     if (QFileInfo(fileName_).isAbsolute())
         return fileName_;
-    return QDir(QCoreApplication::applicationDirPath()).filePath(fileName_);
+    const QString dir = QCoreApplication::applicationDirPath() + QLatin1Char('/');
+    return QFile::decodeName(ResolveFileName(QFile::encodeName(dir).toStdString(),
+                                             QFile::encodeName(fileName_).toStdString())
+                                 .c_str());
 }
 
 bool HelpViewer::Load(HelpFile& file) const {
@@ -73,10 +97,7 @@ void HelpViewer::ShowPopup(int context, QWidget* control) {
         return;
     if (popup_)
         popup_->close();
-    // A frameless window that goes away with the next click anywhere, as a help pop-up does.
-    auto* label = new QLabel(nullptr, Qt::Popup | Qt::FramelessWindowHint);
-    label->setObjectName("HelpPopup");
-    label->setAttribute(Qt::WA_DeleteOnClose);
+    auto* label = new HelpPopup();
     label->setWordWrap(true);
     label->setMargin(6);
     label->setFrameStyle(QFrame::Box | QFrame::Plain);

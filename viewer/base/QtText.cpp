@@ -2,6 +2,8 @@
 
 #include "base/Cp1252.h"
 
+#include <QWidget>
+
 namespace orvd {
 
 QString FromAnsi(std::string_view bytes) {
@@ -23,6 +25,12 @@ std::string ToAnsi(const QString& text) {
         bytes.push_back(byte ? char(*byte) : '?');
     }
     return bytes;
+}
+
+void SetCaption(QWidget& window, const QString& caption) {
+    QString escaped = caption;
+    escaped.replace(QStringLiteral("[*]"), QStringLiteral("[*][*]"));
+    window.setWindowTitle(escaped);
 }
 
 } // namespace orvd

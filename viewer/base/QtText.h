@@ -4,11 +4,17 @@
 #include <string>
 #include <string_view>
 
+class QWidget;
+
 namespace orvd {
 
 // Where the program's 8-bit texts (Windows-1252) meet Qt: captions, list items, edit fields.
 QString FromAnsi(std::string_view bytes);
 // Characters the code page lacks become "?", as a Windows conversion to the ANSI code page does.
 std::string ToAnsi(const QString& text);
+
+// Sets the window's caption to exactly `caption`: Qt would take "[*]" in it for its
+// modification mark and drop it.
+void SetCaption(QWidget& window, const QString& caption);
 
 } // namespace orvd

@@ -9,8 +9,6 @@
 // after jpeglib.h, which it needs
 #include "base/Error.h"
 
-#include <jerror.h>
-
 namespace orvd {
 namespace {
 
@@ -19,7 +17,6 @@ struct ErrorManager {
     jpeg_error_mgr pub;
     std::jmp_buf jump;
     char message[JMSG_LENGTH_MAX];
-    bool truncated;
 };
 
 [[noreturn]] void OnError(j_common_ptr info) {
@@ -28,15 +25,9 @@ struct ErrorManager {
     std::longjmp(manager->jump, 1);
 }
 
-// libjpeg only warns about a file that ends early and pads the picture with grey; a map picture
-// cut short is not decodable all the same.
-void OnMessage(j_common_ptr info, int level) {
-    auto* manager = reinterpret_cast<ErrorManager*>(info->err);
-    if (level < 0 && info->err->msg_code == JWRN_JPEG_EOF && !manager->truncated) {
-        manager->truncated = true;
-        (*info->err->format_message)(info, manager->message);
-    }
-}
+// Warnings (a file that ends early, which libjpeg fills up to the full size) go nowhere: the
+// picture counts as decoded, as libjpeg gives it.
+void OnMessage(j_common_ptr, int) {}
 
 // CMYK from libjpeg is stored inverted by the usual writers, so white is 255, 255, 255, 255.
 void CmykRowToPixels(const JSAMPLE* cmyk, Pixel* out, JDIMENSION width) {
@@ -87,7 +78,7 @@ bool DecodeInto(jpeg_decompress_struct& info, ErrorManager& errors, std::string_
             CmykRowToPixels(cmykRow.data(), image.Row(y), info.output_width);
     }
     jpeg_finish_decompress(&info);
-    return !errors.truncated;
+    return true;
 }
 
 } // namespace

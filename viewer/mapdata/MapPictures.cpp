@@ -22,7 +22,7 @@ void LoadMapImage(Image& image, const std::string& programDir, std::string_view 
     BusyScope hourglass(busy);
     failed = false;
     try {
-        DecodeJpeg(ReadPicture(programDir + MainPictureName(code)), image);
+        DecodeJpeg(ReadPicture(ResolveFileName(programDir, MainPictureName(code))), image);
     } catch (...) {
         failed = image.IsEmpty();
         throw;
@@ -32,7 +32,7 @@ void LoadMapImage(Image& image, const std::string& programDir, std::string_view 
 
 void LoadOverviewImage(Image& image, const std::string& programDir, std::string_view code) {
     Image decoded;
-    DecodeJpeg(ReadPicture(programDir + OverviewPictureName(code)), decoded);
+    DecodeJpeg(ReadPicture(ResolveFileName(programDir, OverviewPictureName(code))), decoded);
     image = std::move(decoded);
 }
 

@@ -1,0 +1,42 @@
+#include "base/FileSystem.h"
+
+#include "JpegWriter.h"
+#include "TempDir.h"
+
+#include <filesystem>
+#include <gtest/gtest.h>
+
+namespace orvd {
+namespace {
+
+using testing::TempDir;
+using testing::WriteFile;
+
+TEST(ResolveFileName, FindsWhatWindowsWouldOpen) {
+    struct Case {
+        std::vector<const char*> present;
+        const char* asked;
+        const char* opened;
+    };
+    const Case cases[] = {
+        {{"NR.map"}, "NR.map", "NR.map"},
+        {{"nr.MAP"}, "NR.map", "nr.MAP"},
+        {{"nr.map", "NR.map"}, "NR.map", "NR.map"},      // the exact name first
+        {{"nR.map", "Nr.map"}, "NR.map", "Nr.map"},      // else the first in name order
+        {{"NR_small.map"}, "NR.map", "NR.map"},          // none: the name as asked
+        {{"caf\xC9.dat"}, "CAF\xE9.DAT", "caf\xC9.dat"}, // accented letters fold too
+    };
+    for (const Case& c : cases) {
+        TempDir dir;
+        for (const char* name : c.present)
+            WriteFile(dir.File(name), "x");
+        EXPECT_EQ(ResolveFileName(dir.Path(), c.asked), dir.Path() + c.opened) << c.asked;
+    }
+    TempDir dir;
+    std::filesystem::create_directory(dir.File("nr.map"));
+    EXPECT_EQ(ResolveFileName(dir.Path(), "NR.map"), dir.Path() + "NR.map"); // folders are no file
+    EXPECT_EQ(ResolveFileName(dir.File("missing/"), "NR.map"), dir.File("missing/") + "NR.map");
+}
+
+} // namespace
+} // namespace orvd
