@@ -8,8 +8,7 @@ set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 build="$root/build"
 "$root/scripts/install-deps.sh"
-cmake -S "$root" -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
-cmake --build "$build" --parallel "$(nproc)" --target ORVDMAP demo_world
+ORVD_TARGETS="ORVDMAP demo_world" "$root/scripts/build.sh" "$build"
 viewer="$build/demo/ORVDMAP"
 
 if [ -n "${DISPLAY:-}" ]; then
