@@ -99,6 +99,26 @@ void BM_WriteLocationsFileFullBuffer(benchmark::State& state) {
 }
 BENCHMARK(BM_WriteLocationsFileFullBuffer)->Unit(benchmark::kMillisecond)->Iterations(5);
 
+// The editor's save of the same list as it is done now: the backup of the file it replaces, then
+// the whole file composed in memory and stored in one replacement.
+void BM_SaveWithBackupFullBuffer(benchmark::State& state) {
+    ScratchDir dir;
+    const std::string path = dir.Path() + "NR_Engli.dat";
+    int count = 0;
+    std::ofstream(path, std::ios::binary) << FullDataSection(&count);
+    const orvd::LocationsFileContent content = orvd::ReadLocationsFile(path, 3000, 2000);
+    if (static_cast<int>(content.Names.size()) != count) {
+        state.SkipWithError("wrong number of names");
+        return;
+    }
+    for (auto _ : state) {
+        orvd::MakeBackup(path);
+        orvd::SaveLocationsFile(path, "English", content.Names, content.Points);
+    }
+    state.counters["names"] = count;
+}
+BENCHMARK(BM_SaveWithBackupFullBuffer)->Unit(benchmark::kMillisecond);
+
 void BM_LoadFileNames50Files(benchmark::State& state) {
     ScratchDir dir;
     int count = 0;

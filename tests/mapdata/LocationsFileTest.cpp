@@ -8,6 +8,7 @@
 #include <filesystem>
 #include <fstream>
 #include <gtest/gtest.h>
+#include <map>
 #include <random>
 
 namespace orvd {
@@ -301,6 +302,124 @@ TEST(LocationsFile, FailedWritesReportThePathAndKeepEarlierContent) {
 
     EXPECT_THROW(WriteLocationsFile(dir.File("missing/NR_Engli.dat"), "E", {"New"}, {{2, 2}}),
                  Error);
+}
+
+// Holds files in memory, so the key-by-key writer can run on any content without a disk.
+class MemoryStorage : public ProfileStorage {
+public:
+    std::string Load(const std::string& path) const override {
+        const auto it = files.find(path);
+        return it == files.end() ? std::string() : it->second;
+    }
+    void Store(const std::string& path, std::string_view bytes) override {
+        files[path] = std::string(bytes);
+    }
+    std::map<std::string, std::string> files;
+};
+
+std::string KeyByKey(const std::string& before, std::string_view language,
+                     const std::vector<std::string>& names, const std::vector<Point>& points) {
+    MemoryStorage memory;
+    if (!before.empty()) {
+        memory.files["f"] = before;
+    }
+    WriteLocationsFile("f", language, names, points, &memory);
+    return memory.Load("f");
+}
+
+TEST(LocationsFile, ComposedFileEqualsTheKeyByKeyWriting) {
+    const std::string files[] = {
+        "",
+        "\xEF\xBB\xBF",
+        "[PROPERTIES]\r\nlanguage=Old\r\n[DATA]\r\nGone=1,1\r\n",
+        "; comment\r\n[Notes]\r\nk=v\r\n[data]\r\nA=1,2\r\n[PROPERTIES]\r\nauthor=Kim\r\n",
+        "[PROPERTIES]\nlanguage=Old\n[DATA]\nA=1,2\n[Tail]\nx=y", // LF only, no last line end
+        "[PROPERTIES]\rlanguage=Old\r[DATA]\rA=1,2\r",            // lone CR
+        "[DATA]\r\nA=1\r\n[Mid]\r\nm=1\r\n[ DATA ]\r\nB=2\r\n[PROPERTIES]\r\nLANGUAGE=x\r\n"
+        "language=y\r\n",                           // section twice, key twice
+        "junk line\r\n\r\n[PROPERTIES]\r\n; c\r\n", // no entries, text before any section
+        "[PROPERTIES]\r\nlanguage=Old",             // no line end after the last entry
+        "[Other]\r\nk=v\r\n\r\n\r\n",
+        "\xEF\xBB\xBF[DATA]\r\nA=1,2\r\n",
+    };
+    const std::vector<std::string> none;
+    const std::vector<std::string> names = {"Oakford", " Ash Hill ", "oakford", "\xC9tang",
+                                            "OAKFORD", "Low",        "\xE9TANG"};
+    const std::vector<Point> points = {{1, 2}, {-5, 7}, {3, 4}, {10, 12345},
+                                       {9, 9}, {0, 0},  {8, 8}};
+    for (const std::string& before : files) {
+        for (const std::string_view language : {"English", "", "  spaced  "}) {
+            EXPECT_EQ(ComposeLocationsFile(before, language, names, points),
+                      KeyByKey(before, language, names, points))
+                << ::testing::PrintToString(before);
+            EXPECT_EQ(ComposeLocationsFile(before, language, none, {}),
+                      KeyByKey(before, language, none, {}))
+                << ::testing::PrintToString(before);
+        }
+    }
+
+    // Files put together from odd pieces, lists with names that repeat ignoring case.
+    const std::string pieces[] = {
+        "[DATA]", "[PROPERTIES]", "[x]",     "language=L", "A=1,2",       "a=3", "; c", "",
+        "b",      " [DATA] ",     "B = 5,6", "=v",         "\xEF\xBB\xBF"};
+    const std::string ends[] = {"\r\n", "\n", "\r", ""};
+    const std::string pool[] = {"A", "a", "B", "Cc", "cC", "D d"};
+    std::mt19937 random(7);
+    for (int round = 0; round < 400; ++round) {
+        std::string before;
+        for (int n = int(random() % 8); n > 0; --n) {
+            before += pieces[random() % std::size(pieces)] + ends[random() % std::size(ends)];
+        }
+        std::vector<std::string> list;
+        std::vector<Point> at;
+        for (int n = int(random() % 6); n > 0; --n) {
+            list.push_back(pool[random() % std::size(pool)]);
+            at.push_back({int(random() % 100) - 20, int(random() % 100)});
+        }
+        ASSERT_EQ(ComposeLocationsFile(before, "L", list, at), KeyByKey(before, "L", list, at))
+            << ::testing::PrintToString(before);
+    }
+}
+
+// Fails the write of the temporary file as a full disk would.
+class FullDisk : public ProfileStorage {
+protected:
+    bool WriteAll(int, std::string_view) override {
+        errno = ENOSPC;
+        return false;
+    }
+};
+
+TEST(LocationsFile, SaveReplacesTheFileAtOnceOrLeavesItWhole) {
+    TempDir dir;
+    const std::string path = dir.File("NR_Engli.dat");
+    const std::string before = "[PROPERTIES]\nauthor=Kim\n[DATA]\nKeep=1,1\n";
+    WriteFile(path, before);
+    const std::vector<std::string> names = {"A", "B"};
+    const std::vector<Point> points = {{1, 2}, {3, 4}};
+
+    SaveLocationsFile(path, "English", names, points);
+    EXPECT_EQ(Slurp(path), KeyByKey(before, "English", names, points));
+    SaveLocationsFile(dir.File("new.dat"), "English", names, points);
+    EXPECT_EQ(Slurp(dir.File("new.dat")), KeyByKey("", "English", names, points));
+
+    // Read-only files and folders are refused by the storage; the editor's tests cover them.
+    const std::string saved = Slurp(path);
+    const auto expectRefused = [&](const std::string& target, ProfileStorage* storage) {
+        try {
+            SaveLocationsFile(target, "Other", {"C"}, {{5, 5}}, storage);
+            ADD_FAILURE() << target;
+        } catch (const Error& e) {
+            EXPECT_EQ(std::string(e.what()), "Unable to write to " + target);
+        }
+    };
+    FullDisk full;
+    expectRefused(path, &full);
+    EXPECT_EQ(Slurp(path), saved);
+    expectRefused(dir.File("missing/NR_Engli.dat"), nullptr);
+    std::filesystem::create_directory(dir.File("folder.dat"));
+    expectRefused(dir.File("folder.dat"), nullptr);
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.Path()), {}), 3); // no temp
 }
 
 TEST(LocationsFile, BackupContentEndsEveryLineWithCrLf) {

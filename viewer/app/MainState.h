@@ -5,6 +5,7 @@
 #include "base/Image.h"
 #include "base/Rect.h"
 #include "view/Geometry.h"
+#include "view/MapAnimation.h"
 
 #include <string>
 #include <vector>
@@ -23,13 +24,11 @@ struct MainState {
     ColorValue CrossColor = 0;
     std::int32_t PressX = 0;
     std::int32_t PressY = 0;
-    bool PickMode = false;             // the editor's X or Y field has the focus
-    std::vector<Point> LocationPoints; // parallel to the location list's items
-    std::vector<Point> FoundPoints;    // parallel to the search results
-    std::int32_t TargetLeft = 0;
-    std::int32_t TargetTop = 0;
-    std::int32_t StepX = 0;
-    std::int32_t StepY = 0;
+    bool PickMode = false;                  // the editor's X or Y field has the focus
+    std::vector<std::string> LocationNames; // the location list's items
+    std::vector<Point> LocationPoints;      // parallel to LocationNames
+    std::vector<Point> FoundPoints;         // parallel to the search results
+    MapAnimation Animation; // TargetLeft, TargetTop, StepX, StepY and the timer's state
     std::string LanguageName;
     std::string LocationsFile; // "_" + tag + ".dat" from the settings, later a bare file name
     std::string MapCode;

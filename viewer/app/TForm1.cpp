@@ -9,14 +9,18 @@
 #include "base/ProfileFile.h"
 #include "base/QtText.h"
 #include "base/ScreenPlacement.h"
+#include "editor/TForm3.h"
 #include "mapdata/Languages.h"
 #include "mapdata/LocationList.h"
 #include "mapdata/MapPictures.h"
 #include "mapdata/MapTable.h"
 #include "mapdata/TestMap.h"
 #include "view/ColorChooser.h"
+#include "view/LocationSearch.h"
 #include "view/MapBox.h"
 #include "view/MapPainter.h"
+#include "view/PointerInput.h"
+#include "view/QtInput.h"
 #include "view/QtSystemColors.h"
 #include "view/TForm5.h"
 
@@ -118,11 +122,24 @@ void TForm1::BuildControls() {
     Bevel3 = MakeLoweredFrame(client_, "Bevel3");
     Bevel3->setGeometry(6, 6, 414, 403);
     PaintBox1 = MakeMapBox("PaintBox1", QRect(8, 8, 410, 399), &state_.View.ViewBuffer);
+    connect(PaintBox1, &MapBox::pressed, this, [this](QMouseEvent* e) {
+        RunHandler(this, [&] { PaintBox1MouseDown(e->button(), PointOf(*e)); });
+    });
+    connect(PaintBox1, &MapBox::released, this,
+            [this](QMouseEvent* e) { RunHandler(this, [&] { PaintBox1MouseUp(e->button()); }); });
 
     Bevel4 = MakeLoweredFrame(client_, "Bevel4");
     Bevel4->setGeometry(433, 6, 204, 182);
     PaintBox2 = MakeMapBox("PaintBox2", QRect(435, 8, 200, 178), &state_.View.OverviewBuffer);
-    PaintBox2->setEnabled(false);
+    PaintBox2->setEnabled(false); // a disabled box receives no pointer events
+    connect(PaintBox2, &MapBox::pressed, this, [this](QMouseEvent* e) {
+        RunHandler(this, [&] { PaintBox2MouseDown(e->button(), PointOf(*e)); });
+    });
+    connect(PaintBox2, &MapBox::moved, this, [this](QMouseEvent* e) {
+        RunHandler(this, [&] { PaintBox2MouseMove(e->buttons(), PointOf(*e)); });
+    });
+    connect(PaintBox2, &MapBox::clicked, this,
+            [this] { RunHandler(this, [this] { PaintBox2Click(); }); });
 
     Panel1 = new BevelPanel(client_, BevelPanel::Bevel::Lowered, BevelPanel::Bevel::Raised, 1);
     Panel1->setObjectName("Panel1");
@@ -137,6 +154,9 @@ void TForm1::BuildControls() {
     // Styles drop a list that cannot be typed in as a menu of every row; a plain list keeps 12.
     ComboBox1->setStyleSheet(QStringLiteral("QComboBox { combobox-popup: 0; }"));
     ComboBox1->setProperty(kHelpContext, 101);
+    // Only the user's choice moves the view, never the program's filling of the list.
+    connect(ComboBox1, &QComboBox::activated, this,
+            [this] { RunHandler(this, [this] { ComboBox1Change(); }); });
 
     Label2 = MakeLabel(Panel1, "Label2", QStringLiteral("Search :"), 7, 52);
     Label6 = new QLabel(QStringLiteral("0 found"), Panel1);
@@ -152,6 +172,9 @@ void TForm1::BuildControls() {
     ComboBox2->setEditable(true);
     ComboBox2->setInsertPolicy(QComboBox::NoInsert);
     ComboBox2->setProperty(kHelpContext, 102);
+    ComboBox2->lineEdit()->installEventFilter(this);
+    connect(ComboBox2, &QComboBox::activated, this,
+            [this] { RunHandler(this, [this] { ComboBox2Change(); }); });
 
     Label3 = MakeLabel(Panel1, "Label3", QStringLiteral("Animation speed"), 7, 100);
     TrackBar1 = new QSlider(Qt::Horizontal, Panel1);
@@ -184,6 +207,9 @@ void TForm1::BuildControls() {
     Timer1 = new QTimer(this);
     Timer1->setObjectName("Timer1");
     Timer1->setInterval(5);
+    Timer1->setTimerType(Qt::PreciseTimer);
+    connect(Timer1, &QTimer::timeout, this,
+            [this] { RunHandler(this, [this] { Timer1Timer(); }); });
 
     // The right button on these controls opens the "What's this?" menu.
     for (QWidget* control : {static_cast<QWidget*>(ComboBox1), static_cast<QWidget*>(ComboBox2),
@@ -221,6 +247,9 @@ void TForm1::BuildMenus() {
     Addlocations1 = File1->addAction(QStringLiteral("&Edit..."));
     Addlocations1->setObjectName("Addlocations1");
     Addlocations1->setStatusTip(QStringLiteral("Edit the location file."));
+    connect(New1, &QAction::triggered, this, [this] { RunHandler(this, [this] { New1Click(); }); });
+    connect(Addlocations1, &QAction::triggered, this,
+            [this] { RunHandler(this, [this] { Addlocations1Click(); }); });
 
     // Never shown nor enabled: the map stays the one chosen at start-up.
     Selectmap1 = File1->addMenu(QStringLiteral("Select &map"));
@@ -279,6 +308,9 @@ QSize TForm1::OuterSize() const {
 bool TForm1::eventFilter(QObject* watched, QEvent* event) {
     if (watched == client_ && event->type() == QEvent::Resize)
         RunHandler(this, [this] { FormResize(); });
+    // Every key goes on to the search box as usual.
+    if (ComboBox2 && watched == ComboBox2->lineEdit() && event->type() == QEvent::KeyPress)
+        RunHandler(this, [&] { ComboBox2KeyPress(KeyChar(*static_cast<QKeyEvent*>(event))); });
     return QMainWindow::eventFilter(watched, event);
 }
 
@@ -304,6 +336,7 @@ void TForm1::FormCreate() {
     state_.View.ViewBuffer.Clear();
     state_.View.OverviewBuffer.Clear();
     state_.LanguageFiles.clear();
+    state_.LocationNames.clear();
     state_.LocationPoints.clear();
     state_.FoundPoints.clear();
     imagesCreated_ = true;
@@ -328,6 +361,7 @@ void TForm1::FormDestroy() {
         state_.View.OverviewBuffer.Clear();
         imagesCreated_ = false;
         state_.LanguageFiles.clear();
+        state_.LocationNames.clear();
         state_.LocationPoints.clear();
         state_.FoundPoints.clear();
     });
@@ -531,17 +565,14 @@ void TForm1::LoadNames(const std::string& path) {
     LocationList list = orvd::LoadNames(path, state_.MapBitmap.Width(), state_.MapBitmap.Height());
     state_.LanguageName = std::move(list.LanguageName);
     SetCaption(*this, FromAnsi(list.Caption));
-    QStringList items;
-    items.reserve(qsizetype(list.Names.size()));
-    for (const std::string& name : list.Names)
-        items << FromAnsi(name);
     ComboBox1->clear();
     {
         // The list shows no chosen location after loading; Qt would pick the first one.
         const QSignalBlocker quiet(ComboBox1);
-        ComboBox1->addItems(items);
+        ComboBox1->addItems(FromAnsiList(list.Names));
         ComboBox1->setCurrentIndex(-1);
     }
+    state_.LocationNames = std::move(list.Names);
     state_.LocationPoints = std::move(list.LocationPoints);
     ComboBox2->clear();
     ComboBox2->clearEditText();
@@ -568,6 +599,125 @@ void TForm1::LanguagesClick(std::size_t tag) {
 QAction* TForm1::LanguageMenuItem(int index) const {
     const QList<QAction*> items = SelectLanguage1->actions();
     return index >= 0 && index < items.size() ? items[index] : nullptr;
+}
+
+// ---- Location editor ---------------------------------------------------------------------------
+
+void TForm1::Addlocations1Click() {
+    OpenEditor(false, state_.LocationsFile);
+}
+
+void TForm1::New1Click() {
+    OpenEditor(true, std::string());
+}
+
+void TForm1::OpenEditor(bool newFile, std::string dataFileName) {
+    if (!Form3)
+        return;
+    Addlocations1->setEnabled(false);
+    New1->setEnabled(false);
+    SetPickMode(false);
+    Form3->SetNewFile(newFile);
+    Form3->SetDataFileName(std::move(dataFileName));
+    SetCoordinatePicker(Form3);
+    Form3->show();
+}
+
+void TForm1::EditorClosed() {
+    SetCoordinatePicker(nullptr);
+    Addlocations1->setEnabled(true);
+    New1->setEnabled(true);
+}
+
+void TForm1::CentreMapOn(Point map) {
+    MoveMap(map.x - state_.View.CenterX, map.y - state_.View.CenterY, false);
+}
+
+void TForm1::SetPickMode(bool on) {
+    state_.PickMode = on;
+    if (on)
+        PaintBox1->setCursor(Qt::CrossCursor);
+    else
+        PaintBox1->unsetCursor();
+}
+
+std::string TForm1::ProgramDirectory() const {
+    return ProgramDir;
+}
+
+void TForm1::PopupWhatsThis(QWidget* control, QPoint globalPos) {
+    PopupMenu1Popup(control, globalPos);
+}
+
+// ---- Navigation, pointer input and search --------------------------------------------------
+
+void TForm1::MoveMap(std::int32_t X, std::int32_t Y, bool animate) {
+    if (state_.Animation.MoveMap(state_.View, X, Y, animate, TrackBar1->value()))
+        ShowMap(this);
+    else if (!Timer1->isActive())
+        Timer1->start();
+}
+
+void TForm1::Timer1Timer() {
+    state_.Animation.Tick(state_.View, state_.MapBitmap.Width(), state_.MapBitmap.Height());
+    if (!state_.Animation.Animating())
+        Timer1->stop();
+    ShowMap(Timer1);
+}
+
+void TForm1::ComboBox1Change() {
+    if (const auto at =
+            PositionForChoice(state_.View, state_.LocationPoints, ComboBox1->currentIndex()))
+        MoveMap(at->x, at->y, CheckBox1->isChecked());
+}
+
+void TForm1::ComboBox2Change() {
+    if (const auto at =
+            PositionForChoice(state_.View, state_.FoundPoints, ComboBox2->currentIndex()))
+        MoveMap(at->x, at->y, CheckBox1->isChecked());
+}
+
+void TForm1::ComboBox2KeyPress(char key) {
+    if (key != '\r')
+        return;
+    const QString typed = ComboBox2->currentText();
+    SearchResult found = FindLocations(ToAnsi(typed), state_.LocationNames, state_.LocationPoints);
+    ComboBox2->clear(); // which empties the text as well
+    ComboBox2->setEditText(typed);
+    ComboBox2->addItems(FromAnsiList(found.Names));
+    state_.FoundPoints = std::move(found.FoundPoints);
+    if (ComboBox2->count() > 0)
+        ComboBox2->setCurrentIndex(0); // not the user's choice: no change event
+    ComboBox2Change();
+    Label6->setText(FromAnsi(FoundLabel(std::size_t(ComboBox2->count()))));
+}
+
+void TForm1::PaintBox1MouseDown(Qt::MouseButton button, Point at) {
+    PressMainView({state_.PressX, state_.PressY}, ButtonOf(button), at);
+}
+
+void TForm1::PaintBox1MouseUp(Qt::MouseButton button) {
+    const MainViewRelease release = ReleaseMainView(state_.View, {state_.PressX, state_.PressY},
+                                                    ButtonOf(button), state_.PickMode);
+    if (release.Moved)
+        ShowMap(PaintBox1);
+    if (release.Pick && picker_)
+        picker_->PickPoint(*release.Pick);
+}
+
+void TForm1::PaintBox2MouseDown(Qt::MouseButton button, Point at) {
+    PressOverview({state_.PressX, state_.PressY}, ButtonOf(button), at);
+}
+
+void TForm1::PaintBox2MouseMove(Qt::MouseButtons held, Point at) {
+    if (DragOverview(state_.View, {state_.PressX, state_.PressY}, held.testFlag(Qt::LeftButton),
+                     at))
+        ShowMap(PaintBox2);
+}
+
+void TForm1::PaintBox2Click() {
+    ClickOverview(state_.View, {state_.PressX, state_.PressY});
+    ShowMap(PaintBox2);
 }
 
 } // namespace orvd

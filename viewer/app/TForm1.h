@@ -2,6 +2,8 @@
 
 #include "app/MainState.h"
 #include "base/BusyIndicator.h"
+#include "editor/EditorWindowHost.h"
+#include "view/CoordinatePicker.h"
 #include "view/SystemColors.h"
 
 #include <QMainWindow>
@@ -13,6 +15,7 @@ class QActionGroup;
 class QCheckBox;
 class QComboBox;
 class QFrame;
+class QKeyEvent;
 class QLabel;
 class QMenu;
 class QSlider;
@@ -29,7 +32,7 @@ extern std::string ProgramDir;
 // The main window: the main view, the overview, the panel with the location list, the search
 // box and the animation controls, the main menu and the "What's this?" menu. It owns the core
 // state (MainState) and forwards its events to the core.
-class TForm1 : public QMainWindow {
+class TForm1 : public QMainWindow, public EditorWindowHost {
     Q_OBJECT
 public:
     // `programPath` is the program file's path (its folder becomes ProgramDir, its name with
@@ -58,14 +61,44 @@ public:
     // How often ShowMap has rendered the two buffers, for tests.
     int RenderCount() const { return renderCount_; }
     void DoIni(bool reading);
-    void LoadNames(const std::string& path);
-    void LoadFileNames(const std::string& code);
     void LanguagesClick(std::size_t tag);
     void CheckBox2Click();
     void Crosscolor1Click();
     void Mapborderstyle1Click();
+
+    // Navigation, pointer input and search. X and Y are a view position (ViewLeft, ViewTop).
+    void MoveMap(std::int32_t X, std::int32_t Y, bool animate);
+    void Timer1Timer();
+    void ComboBox1Change();
+    void ComboBox2Change();
+    void ComboBox2KeyPress(char key);
+    void PaintBox1MouseDown(Qt::MouseButton button, Point at);
+    void PaintBox1MouseUp(Qt::MouseButton button);
+    void PaintBox2MouseDown(Qt::MouseButton button, Point at);
+    void PaintBox2MouseMove(Qt::MouseButtons held, Point at);
+    void PaintBox2Click();
+    // Receives the map point of a left click on the main view while PickMode is set; not
+    // owned, null for none. Its owner resets it before it goes.
+    void SetCoordinatePicker(CoordinatePicker* picker) { picker_ = picker; }
     // Item `index` of File > Select language, or null.
     QAction* LanguageMenuItem(int index) const;
+
+    // The location editor: File > Edit... and File > New... open it (both disabled until it
+    // closes); the rest is what the editor asks of the main window.
+    void Addlocations1Click();
+    void New1Click();
+    void CentreMapOn(Point map) override;
+    void SetPickMode(bool on) override;
+    std::string MapCode() const override { return state_.MapCode; }
+    std::string ProgramDirectory() const override;
+    std::string LocationsFile() const override { return state_.LocationsFile; }
+    std::vector<std::string> LocationNames() const override { return state_.LocationNames; }
+    std::vector<Point> LocationPoints() const override { return state_.LocationPoints; }
+    std::string LanguageName() const override { return state_.LanguageName; }
+    void LoadNames(const std::string& path) override;
+    void LoadFileNames(const std::string& code) override;
+    void EditorClosed() override;
+    void PopupWhatsThis(QWidget* control, QPoint globalPos) override;
 
     // The outer size of the window: the client area below the menu bar plus the frame,
     // caption and menu bar of the classic window system.
@@ -77,6 +110,7 @@ protected:
     void changeEvent(QEvent* event) override;
 
 private:
+    void OpenEditor(bool newFile, std::string dataFileName);
     void BuildControls();
     void BuildMenus();
     MapBox* MakeMapBox(const char* name, const QRect& geometry, const Image* buffer);
@@ -97,6 +131,7 @@ private:
     int renderCount_ = 0;
     SystemColorTable systemColors_;
     QPointer<QWidget> popupComponent_;
+    CoordinatePicker* picker_ = nullptr;
 
     class WaitCursor final : public BusyIndicator {
     public:

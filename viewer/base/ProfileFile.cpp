@@ -169,22 +169,26 @@ std::string ProfileFile::ReadText(std::string_view section, std::string_view key
 
 void ProfileFile::WriteText(std::string_view section, std::string_view key,
                             std::string_view value) {
+    std::string bytes = storage_->Load(path_);
+    WriteTextIn(bytes, section, key, value);
+    storage_->Store(path_, bytes);
+}
+
+void ProfileFile::WriteTextIn(std::string& bytes, std::string_view section, std::string_view key,
+                              std::string_view value) {
     const std::string sectionName = OneLine(Trimmed(section));
     const std::string keyName = OneLine(Trimmed(key));
     const std::string valueText = OneLine(value);
 
-    std::string bytes = storage_->Load(path_);
     const auto sections = Parse(bytes);
     if (const Entry* entry = FindEntry(sections, sectionName, keyName)) {
         bytes.replace(entry->valueBegin, entry->next - entry->valueBegin, valueText + "\r\n");
-        storage_->Store(path_, bytes);
         return;
     }
     const std::string line = keyName + "=" + valueText + "\r\n";
     for (const Section& s : sections) {
         if (SameTextIgnoringCase(s.name, sectionName)) {
             bytes.insert(s.lastNext, s.lastHasLineEnd ? line : "\r\n" + line);
-            storage_->Store(path_, bytes);
             return;
         }
     }
@@ -196,7 +200,6 @@ void ProfileFile::WriteText(std::string_view section, std::string_view key,
         bytes += "\r\n";
     }
     bytes += "[" + sectionName + "]\r\n" + line;
-    storage_->Store(path_, bytes);
 }
 
 std::int32_t ProfileFile::ReadNumber(std::string_view section, std::string_view key,
@@ -288,6 +291,12 @@ void ProfileFile::ReadEntries(std::string_view section, std::vector<std::string>
 
 void ProfileFile::RemoveSection(std::string_view section) {
     std::string bytes = storage_->Load(path_);
+    if (RemoveSectionIn(bytes, section)) {
+        storage_->Store(path_, bytes);
+    }
+}
+
+bool ProfileFile::RemoveSectionIn(std::string& bytes, std::string_view section) {
     const auto sections = Parse(bytes);
     const std::string_view sectionName = Trimmed(section);
     bool changed = false;
@@ -297,9 +306,7 @@ void ProfileFile::RemoveSection(std::string_view section) {
             changed = true;
         }
     }
-    if (changed) {
-        storage_->Store(path_, bytes);
-    }
+    return changed;
 }
 
 } // namespace orvd

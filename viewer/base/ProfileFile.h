@@ -73,6 +73,13 @@ public:
     // section is missing.
     void RemoveSection(std::string_view section);
 
+    // The two writes applied to a file's bytes in memory, leaving exactly what WriteText and
+    // RemoveSection would leave in a file holding `bytes`; for callers that compose a whole
+    // file and store it once. RemoveSectionIn returns false when the section is missing.
+    static void WriteTextIn(std::string& bytes, std::string_view section, std::string_view key,
+                            std::string_view value);
+    static bool RemoveSectionIn(std::string& bytes, std::string_view section);
+
 private:
     std::string path_;
     ProfileStorage* storage_;

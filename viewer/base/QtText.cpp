@@ -14,6 +14,14 @@ QString FromAnsi(std::string_view bytes) {
     return text;
 }
 
+QStringList FromAnsiList(const std::vector<std::string>& texts) {
+    QStringList list;
+    list.reserve(qsizetype(texts.size()));
+    for (const std::string& text : texts)
+        list << FromAnsi(text);
+    return list;
+}
+
 std::string ToAnsi(const QString& text) {
     std::string bytes;
     bytes.reserve(std::size_t(text.size()));

@@ -1,8 +1,10 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 #include <string>
 #include <string_view>
+#include <vector>
 
 class QWidget;
 
@@ -10,6 +12,8 @@ namespace orvd {
 
 // Where the program's 8-bit texts (Windows-1252) meet Qt: captions, list items, edit fields.
 QString FromAnsi(std::string_view bytes);
+// A list's items, each as FromAnsi gives it.
+QStringList FromAnsiList(const std::vector<std::string>& texts);
 // Characters the code page lacks become "?", as a Windows conversion to the ANSI code page does.
 std::string ToAnsi(const QString& text);
 

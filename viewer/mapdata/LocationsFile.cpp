@@ -9,6 +9,7 @@
 
 #include <algorithm>
 #include <set>
+#include <unordered_map>
 
 namespace orvd {
 
@@ -169,6 +170,60 @@ void WriteLocationsFile(const std::string& path, std::string_view languageName,
         file.WriteText(kDataSection, names[i],
                        std::to_string(points[i].x) + "," + std::to_string(points[i].y));
     }
+}
+
+std::string ComposeLocationsFile(std::string bytes, std::string_view languageName,
+                                 const std::vector<std::string>& names,
+                                 const std::vector<Point>& points) {
+    CheckLocationsForSaving(languageName, names, points);
+    ProfileFile::WriteTextIn(bytes, kPropertiesSection, kLanguageKey, languageName);
+    ProfileFile::RemoveSectionIn(bytes, kDataSection);
+    if (names.empty()) {
+        return bytes;
+    }
+    // A later write of a name already written only replaces that line's value.
+    std::vector<std::string_view> keys;
+    std::vector<std::string> values;
+    std::unordered_map<std::string, std::size_t> lineOf;
+    keys.reserve(names.size());
+    values.reserve(names.size());
+    for (std::size_t i = 0; i < names.size(); ++i) {
+        std::string value = std::to_string(points[i].x) + "," + std::to_string(points[i].y);
+        const std::string_view key = TrimmedLikeProfile(names[i]);
+        const auto [at, added] = lineOf.emplace(FoldedText(key), keys.size());
+        if (added) {
+            keys.push_back(key);
+            values.push_back(std::move(value));
+        } else {
+            values[at->second] = std::move(value);
+        }
+    }
+    // The first line creates the section at the end of the file as the profile writer places
+    // it; every later line goes right after the section's last line, which is the file's end.
+    ProfileFile::WriteTextIn(bytes, kDataSection, keys[0], values[0]);
+    for (std::size_t i = 1; i < keys.size(); ++i) {
+        bytes.append(keys[i]);
+        bytes += '=';
+        bytes += values[i];
+        bytes += "\r\n";
+    }
+    return bytes;
+}
+
+void SaveLocationsFile(const std::string& path, std::string_view languageName,
+                       const std::vector<std::string>& names, const std::vector<Point>& points,
+                       ProfileStorage* storage) {
+    std::string old;
+    if (FileExists(path)) {
+        // An unreadable file must not be taken for an empty one and lose its other sections.
+        std::optional<std::string> bytes = ReadWholeFile(path);
+        if (!bytes) {
+            throw Error("Unable to write to " + path);
+        }
+        old = std::move(*bytes);
+    }
+    const std::string composed = ComposeLocationsFile(std::move(old), languageName, names, points);
+    (storage ? *storage : ProfileStorage::Default()).Store(path, composed);
 }
 
 std::string BackupContent(std::string_view bytes) {

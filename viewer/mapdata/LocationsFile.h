@@ -95,6 +95,22 @@ void WriteLocationsFile(const std::string& path, std::string_view languageName,
                         const std::vector<std::string>& names, const std::vector<Point>& points,
                         ProfileStorage* storage = nullptr);
 
+// The bytes WriteLocationsFile would leave in a file that held `bytes`, composed in memory:
+// the same "language" write and "DATA" removal, then one line per name ignoring case, at its
+// first entry's place with its first spelling and its last entry's point. Runs
+// CheckLocationsForSaving first.
+std::string ComposeLocationsFile(std::string bytes, std::string_view languageName,
+                                 const std::vector<std::string>& names,
+                                 const std::vector<Point>& points);
+
+// The editor's save: the file at `path` (empty when missing) composed with
+// ComposeLocationsFile and stored in one atomic replacement, so that a failure leaves the old
+// file whole. Throws orvd::Error("Unable to write to " + path) when the file exists but cannot
+// be read, or cannot be replaced; a refused list (CheckLocationsForSaving) touches nothing.
+void SaveLocationsFile(const std::string& path, std::string_view languageName,
+                       const std::vector<std::string>& names, const std::vector<Point>& points,
+                       ProfileStorage* storage = nullptr);
+
 // The backup form of a file's bytes: the text split into lines (a line ends at CR LF, at a lone
 // LF or at a lone CR), each followed by CR LF. A last line without an end gets one; an empty
 // text stays empty. Every other byte, NUL included, is kept.

@@ -1,0 +1,263 @@
+// The location editor driven as a user drives it, with every modal window answered through the
+// dialog seam, and the files' bytes checked afterwards.
+#include "JpegWriter.h"
+#include "ScriptedDialogs.h"
+#include "TempDir.h"
+#include "WidgetLookup.h"
+#include "app/TForm1.h"
+#include "base/FileSystem.h"
+#include "base/HelpViewer.h"
+#include "editor/TForm3.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFileDialog>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMenu>
+#include <QPushButton>
+#include <QScreen>
+#include <QTest>
+#include <filesystem>
+#include <memory>
+
+using namespace orvd;
+using orvd::testing::Child;
+using orvd::testing::ScriptedDialogs;
+using orvd::testing::TempDir;
+using orvd::testing::WriteFile;
+
+namespace {
+
+QStringList Items(const QListWidget* list) {
+    QStringList items;
+    for (int i = 0; i < list->count(); ++i)
+        items << list->item(i)->text();
+    return items;
+}
+
+QStringList Items(const QComboBox* box) {
+    QStringList items;
+    for (int i = 0; i < box->count(); ++i)
+        items << box->itemText(i);
+    return items;
+}
+
+} // namespace
+
+class EditorWindowTest : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<TempDir> dir_;
+    std::unique_ptr<ScriptedDialogs> dialogs_;
+    std::unique_ptr<TForm1> form1_;
+    std::unique_ptr<TForm3> form3_;
+    const std::string original_ = "[PROPERTIES]\r\nlanguage=English\r\n; note\r\n[DATA]\r\n"
+                                  "Zeb=900,800\r\nAsh=100,200\r\nMill=500,600\r\n[Extra]\r\nk=v";
+
+    bool saveDialogAsSpecified_ = false;
+    QString notice_;
+    QSize noticeSize_;
+
+    std::string File(const char* name) const { return dir_->File(name); }
+    template <class T> T* F3(const char* name) { return Child<T>(form3_.get(), name); }
+    void Click(const char* button) { QTest::mouseClick(F3<QPushButton>(button), Qt::LeftButton); }
+    void Type(const char* edit, const char* text) {
+        F3<QLineEdit>(edit)->clear();
+        QTest::keyClicks(F3<QLineEdit>(edit), QString::fromLatin1(text));
+    }
+    void Select(int row) {
+        auto* list = F3<QListWidget>("ListBox1");
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
+                          list->visualItemRect(list->item(row)).center());
+    }
+    // The offscreen platform activates a window only when told so.
+    static void Activate(QWidget* window) {
+        QApplication::setActiveWindow(window);
+        QTRY_COMPARE(QApplication::activeWindow(), window);
+    }
+    // The answers of the save dialog (accepting `path`) and of the notice (box left `ticked`).
+    void Answer(const std::string& path, bool ticked, QString* proposed = nullptr) {
+        dialogs_->answer = [this, path, ticked, proposed](QDialog& dialog) {
+            if (auto* save = qobject_cast<QFileDialog*>(&dialog)) {
+                saveDialogAsSpecified_ =
+                    save->acceptMode() == QFileDialog::AcceptSave &&
+                    !save->testOption(QFileDialog::DontConfirmOverwrite) &&
+                    save->defaultSuffix().isEmpty() &&
+                    save->nameFilters() == QStringList{"Data files (*.dat)", "All files (*.*)"} &&
+                    save->directory().absolutePath() + "/" == QString::fromStdString(dir_->Path());
+                if (proposed)
+                    *proposed = save->selectedFiles().value(0);
+                save->selectFile(QString::fromStdString(path));
+                return int(QDialog::Accepted);
+            }
+            if (dialog.objectName() == "Form4") {
+                notice_ = Child<QLabel>(&dialog, "Label1")->text() + " " +
+                          Child<QLabel>(&dialog, "Label2")->text();
+                noticeSize_ = dialog.size();
+                Child<QCheckBox>(&dialog, "CheckBox1")->setChecked(ticked);
+            }
+            return int(QDialog::Accepted);
+        };
+    }
+
+private slots:
+    void init() {
+        dir_ = std::make_unique<TempDir>();
+        dialogs_ = std::make_unique<ScriptedDialogs>();
+        WriteFile(File("NR_Engli.dat"), original_);
+        form1_ = std::make_unique<TForm1>(File("ORVDMAP"), "");
+        form3_ = std::make_unique<TForm3>(form1_->SettingsPath(), form1_.get());
+        form1_->show();
+        QTest::qWait(0);
+    }
+    void cleanup() {
+        form3_.reset();
+        form1_.reset();
+        dialogs_.reset();
+        dir_.reset();
+    }
+
+    void editSelectPickApplyAddDeleteAndSaveWithBackup() {
+        auto* edit = Child<QAction>(form1_.get(), "Addlocations1");
+        auto* fresh = Child<QAction>(form1_.get(), "New1");
+        Child<QCheckBox>(form1_.get(), "CheckBox1")->setChecked(true); // Animate
+        edit->trigger();
+        QVERIFY(form3_->isVisible());
+        QVERIFY(!edit->isEnabled() && !fresh->isEnabled());
+        QCOMPARE(form3_->windowTitle(), QStringLiteral("Edit - NR_Engli.dat"));
+        QCOMPARE(form3_->size(), QSize(360, 200));
+        const QRect screen = QGuiApplication::primaryScreen()->geometry();
+        QCOMPARE(form3_->frameGeometry().topRight(), QPoint(screen.width() - 5, 4));
+        QCOMPARE(Items(F3<QListWidget>("ListBox1")), (QStringList{"Ash", "Mill", "Zeb"}));
+        QCOMPARE(F3<QLineEdit>("Edit4")->text(), QStringLiteral("English"));
+
+        // Selecting centres the map at once although Animate is ticked.
+        const ViewGeometry& view = form1_->State().View;
+        Select(1);
+        QCOMPARE(F3<QLineEdit>("Edit1")->text() + F3<QLineEdit>("Edit2")->text() +
+                     F3<QLineEdit>("Edit3")->text(),
+                 QStringLiteral("Mill500600"));
+        QCOMPARE(QPoint(view.ViewLeft, view.ViewTop), QPoint(500 - 193, 600 - 199));
+        QVERIFY(F3<QPushButton>("Button2")->isEnabled() &&
+                !F3<QPushButton>("Button4")->isEnabled());
+
+        // The Y field's focus turns the main view into a picker of both coordinates.
+        Activate(form3_.get());
+        QTest::mouseClick(F3<QLineEdit>("Edit3"), Qt::LeftButton);
+        auto* paintBox = Child<QWidget>(form1_.get(), "PaintBox1");
+        QVERIFY(form1_->State().PickMode);
+        QCOMPARE(paintBox->cursor().shape(), Qt::CrossCursor);
+        // Going over to the main window keeps the editor waiting for the click.
+        Activate(form1_.get());
+        QVERIFY(form1_->State().PickMode);
+        QTest::mouseClick(paintBox, Qt::LeftButton, {}, QPoint(10, 20));
+        QCOMPARE(F3<QLineEdit>("Edit2")->text(), QString::number(307 + 10));
+        QCOMPARE(F3<QLineEdit>("Edit3")->text(), QString::number(401 + 20));
+        QVERIFY(F3<QPushButton>("Button4")->isEnabled());
+        Activate(form3_.get());
+        Click("Button4"); // Apply: the focus leaves the field
+        QVERIFY(!form1_->State().PickMode);
+        QCOMPARE(paintBox->cursor().shape(), Qt::ArrowCursor);
+
+        Type("Edit2", "$1F");
+        Type("Edit3", "-4");
+        Type("Edit1", "Ash");
+        Click("Button3"); // Add, under a name already in the list
+        Select(0);
+        Click("Button2"); // Delete the first Ash
+        QCOMPARE(Items(F3<QListWidget>("ListBox1")), (QStringList{"Mill", "Zeb", "Ash"}));
+
+        // A read-only file: the backup is made, the save refused, nothing lost.
+        std::filesystem::permissions(File("NR_Engli.dat"), std::filesystem::perms::owner_read);
+        QString proposed;
+        Answer(File("NR_Engli.dat"), true, &proposed);
+        Click("BitBtn1");
+        QCOMPARE(proposed, QString::fromStdString(File("NR_Engli.dat")));
+        QVERIFY(saveDialogAsSpecified_);
+        QCOMPARE(notice_, QStringLiteral("ORVD Map has saved the original file as NR_Engli.da~"));
+        QCOMPARE(noticeSize_, QSize(231, 120));
+        QCOMPARE(dialogs_->shown.back().text,
+                 QString::fromStdString("Unable to write to " + File("NR_Engli.dat") + "."));
+        QVERIFY(form3_->isVisible());
+        QCOMPARE(F3<QListWidget>("ListBox1")->count(), 3);
+        QCOMPARE(ReadWholeFile(File("NR_Engli.dat")), original_);
+        QCOMPARE(ReadWholeFile(File("NR_Engli.da~")), original_ + "\r\n");
+
+        std::filesystem::permissions(File("NR_Engli.dat"), std::filesystem::perms::owner_all);
+        dialogs_->shown.clear();
+        Answer(File("NR_Engli.dat"), false);
+        Click("BitBtn1");
+        QCOMPARE(dialogs_->shown.size(), size_t(2));
+        QCOMPARE(dialogs_->shown[0].objectName, QStringLiteral("SaveDialog1"));
+        QCOMPARE(dialogs_->shown[1].title, QStringLiteral("Question"));
+        QVERIFY(!form3_->isVisible());
+        QVERIFY(!form3_->AskBackup());
+        QVERIFY(edit->isEnabled() && fresh->isEnabled());
+        QCOMPARE(ReadWholeFile(File("NR_Engli.dat")),
+                 std::string("[PROPERTIES]\r\nlanguage=English\r\n; note\r\n[Extra]\r\nk=v\r\n\r\n"
+                             "[DATA]\r\nMill=317,421\r\nZeb=900,800\r\nAsh=31,-4\r\n"));
+        QCOMPARE(Items(Child<QComboBox>(form1_.get(), "ComboBox1")),
+                 (QStringList{"Ash", "Mill", "Zeb"}));
+        QCOMPARE(form1_->State().LocationPoints.front(), (Point{31, 0})); // clamped on loading
+    }
+
+    void newFileAsksForTheLanguageAndIsListedAfterDone() {
+        // Cancel drops the edits; the next opening shows the main window's list again.
+        Child<QAction>(form1_.get(), "Addlocations1")->trigger();
+        Select(0);
+        Click("Button2");
+        Click("BitBtn2");
+        QVERIFY(!form3_->isVisible() && Child<QAction>(form1_.get(), "New1")->isEnabled());
+        Child<QAction>(form1_.get(), "Addlocations1")->trigger();
+        QCOMPARE(F3<QListWidget>("ListBox1")->count(), 3);
+        Click("BitBtn2");
+
+        Child<QAction>(form1_.get(), "New1")->trigger();
+        QCOMPARE(form3_->windowTitle(), QStringLiteral("Edit - "));
+        QCOMPARE(F3<QListWidget>("ListBox1")->count(), 0);
+        QVERIFY(F3<QLineEdit>("Edit4")->text().isEmpty());
+        for (const char* place : {"Veld", "Dijk"}) {
+            Type("Edit1", place);
+            Type("Edit2", "7");
+            Type("Edit3", "8");
+            Click("Button3");
+        }
+        Click("BitBtn1");
+        QCOMPARE(dialogs_->shown.back().text,
+                 QStringLiteral("You have not specified the name of the language"));
+        QVERIFY(form3_->isVisible());
+
+        // The editor's controls share the main window's "What's this?" menu.
+        HelpViewer::Instance().SetHelpFile(QStringLiteral(ORVD_HELP_FILE));
+        auto* y = F3<QLineEdit>("Edit3");
+        emit y->customContextMenuRequested(QPoint(2, 2));
+        QCOMPARE(form1_->PopupComponent(), y);
+        Child<QMenu>(form1_.get(), "PopupMenu1")->close();
+        Child<QAction>(form1_.get(), "Whatsthis1")->trigger();
+        QCOMPARE(HelpViewer::Instance().PopupContext(), 303);
+
+        Type("Edit4", "Nederlands");
+        QString proposed;
+        Answer(File("NR_Neder.dat"), true, &proposed);
+        Click("BitBtn1");
+        QCOMPARE(proposed, QString::fromStdString(File("NR_Neder.dat")));
+        QVERIFY(!form3_->isVisible());
+        QCOMPARE(ReadWholeFile(File("NR_Neder.dat")),
+                 std::string("[PROPERTIES]\r\nlanguage=Nederlands\r\n\r\n[DATA]\r\nVeld=7,8\r\n"
+                             "Dijk=7,8\r\n"));
+        QVERIFY(!FileExists(File("NR_Neder.da~")));
+        QCOMPARE(Items(Child<QComboBox>(form1_.get(), "ComboBox1")),
+                 (QStringList{"Ash", "Mill", "Zeb"}));
+        QStringList languages;
+        for (QAction* item : Child<QMenu>(form1_.get(), "SelectLanguage1")->actions())
+            languages << item->text();
+        QCOMPARE(languages, (QStringList{"English", "Nederlands"}));
+    }
+};
+
+QTEST_MAIN(EditorWindowTest)
+#include "EditorWindowTest.moc"

@@ -1,0 +1,231 @@
+// Moving around on the main window: the location list, the search box and both views.
+#include "JpegWriter.h"
+#include "ScriptedDialogs.h"
+#include "TempDir.h"
+#include "WidgetLookup.h"
+#include "app/TForm1.h"
+#include "base/FileSystem.h"
+#include "mapdata/JpegDecoder.h"
+
+#include <QAbstractItemView>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QSignalSpy>
+#include <QTest>
+#include <QTimer>
+#include <memory>
+
+using namespace orvd;
+using orvd::testing::Child;
+using orvd::testing::EncodeJpeg;
+using orvd::testing::ScriptedDialogs;
+using orvd::testing::TempDir;
+using orvd::testing::WriteFile;
+
+namespace {
+
+Image Pattern(int w, int h) {
+    Image image(w, h);
+    for (int y = 0; y < h; ++y)
+        for (int x = 0; x < w; ++x)
+            image.Set(x, y,
+                      MakePixel(std::uint8_t(x * 7), std::uint8_t(y * 3), std::uint8_t(x + y)));
+    return image;
+}
+
+struct FakePicker final : CoordinatePicker {
+    std::vector<Point> picked;
+    void PickPoint(Point map) override { picked.push_back(map); }
+};
+
+Point Position(TForm1& f) {
+    return Point{f.State().View.ViewLeft, f.State().View.ViewTop};
+}
+
+} // namespace
+
+class NavigationWindowTest : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<TempDir> dir_;
+    std::unique_ptr<ScriptedDialogs> dialogs_;
+    Image map_, small_; // the pictures as the program decodes them
+
+    // Map 1600 x 1424 with its overview (scale 0.125), three locations, no crosshair.
+    std::unique_ptr<TForm1> Start(const std::string& settings, bool overview = true) {
+        WriteFile(dir_->File("ORVDMAP.ini"), "[Config]\r\nCross=0\r\n" + settings);
+        WriteFile(dir_->File("NR.map"), EncodeJpeg(Pattern(1600, 1424), 92));
+        DecodeJpeg(*ReadWholeFile(dir_->File("NR.map")), map_);
+        if (overview) {
+            WriteFile(dir_->File("NR_small.map"), EncodeJpeg(Pattern(200, 178), 92));
+            DecodeJpeg(*ReadWholeFile(dir_->File("NR_small.map")), small_);
+        }
+        WriteFile(dir_->File("NR_Engli.dat"),
+                  "[PROPERTIES]\r\nlanguage=English\r\n[DATA]\r\nNorthgate=300,250\r\n"
+                  "Stonebridge=1200,1000\r\nEastmarch=900,700\r\n");
+        auto form = std::make_unique<TForm1>(dir_->File("ORVDMAP"), "");
+        form->show();
+        QTest::qWait(0);
+        return form;
+    }
+
+    // The main view on the screen shows the map 1:1 at the view's position, border beyond it.
+    void CheckMainView(TForm1& f) {
+        const QImage shot = Child<QWidget>(&f, "PaintBox1")->grab().toImage();
+        const Point at = Position(f);
+        int mismatches = 0, mapPixels = 0;
+        for (int y = 0; y < shot.height(); ++y)
+            for (int x = 0; x < shot.width(); ++x) {
+                const int mx = at.x + x, my = at.y + y;
+                if (mx < 0 || my < 0 || mx >= map_.Width() || my >= map_.Height())
+                    continue;
+                ++mapPixels;
+                mismatches += shot.pixel(x, y) != (map_.At(mx, my) | 0xFF000000u);
+            }
+        QVERIFY(mapPixels > 0);
+        QCOMPARE(mismatches, 0);
+    }
+
+    static void ChooseWithMouse(QComboBox* box, int index) {
+        box->showPopup();
+        QAbstractItemView* list = box->view();
+        QTRY_VERIFY(list->isVisible());
+        const QPoint at = list->visualRect(list->model()->index(index, 0)).center();
+        QTest::mouseMove(list->viewport(), at);
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, at);
+        QTRY_VERIFY(!list->isVisible());
+    }
+
+private slots:
+    void init() {
+        dir_ = std::make_unique<TempDir>();
+        dialogs_ = std::make_unique<ScriptedDialogs>();
+    }
+    void cleanup() {
+        dialogs_.reset();
+        dir_.reset();
+    }
+
+    void choosingALocationWithKeyboardOrMouseCentresIt() {
+        auto f = Start("Animate=0\r\n");
+        auto* list = Child<QComboBox>(f.get(), "ComboBox1");
+        QCOMPARE(Position(*f), (Point{0, 0})); // filling the list moved nothing
+        list->setFocus();
+        QTest::keyClick(list, Qt::Key_Down); // Eastmarch, the first in byte order
+        QCOMPARE(Position(*f), (Point{900 - 193, 700 - 199}));
+        CheckMainView(*f);
+        ChooseWithMouse(list, 2); // Stonebridge
+        QCOMPARE(list->currentText(), QStringLiteral("Stonebridge"));
+        QCOMPARE(Position(*f), (Point{1200 - 193, 1000 - 199}));
+        CheckMainView(*f);
+        QVERIFY(!Child<QTimer>(f.get(), "Timer1")->isActive());
+    }
+
+    void animatedChoiceSlidesAt45DegreesThenStraightOntoTheLocation() {
+        auto f = Start("Animate=1\r\nAnimationSpeed=50\r\n");
+        auto* timer = Child<QTimer>(f.get(), "Timer1");
+        QCOMPARE(timer->interval(), 5);
+        QCOMPARE(timer->timerType(), Qt::PreciseTimer);
+        std::vector<Point> path;
+        connect(timer, &QTimer::timeout, this, [&] { path.push_back(Position(*f)); });
+        ChooseWithMouse(Child<QComboBox>(f.get(), "ComboBox1"), 1); // Northgate (300, 250)
+        QVERIFY(timer->isActive());
+        QTRY_VERIFY(!timer->isActive());
+        QCOMPARE(path, (std::vector<Point>{{50, 50}, {100, 100}, {150, 51}, {107, 51}}));
+        CheckMainView(*f);
+    }
+
+    void enterSearchesAndTheFoundListMovesTheView() {
+        auto f = Start("Animate=0\r\n");
+        auto* search = Child<QComboBox>(f.get(), "ComboBox2");
+        auto* label = Child<QLabel>(f.get(), "Label6");
+        QLineEdit* edit = search->lineEdit();
+        QSignalSpy userChoices(search, &QComboBox::activated);
+        edit->setFocus();
+        QTest::keyClicks(edit, "GaT");
+        QCOMPARE(search->currentText(), QStringLiteral("GaT")); // keys still type
+        QTest::keyClick(edit, Qt::Key_Return);
+        QCOMPARE(search->count(), 1);
+        QCOMPARE(search->currentText(), QStringLiteral("Northgate"));
+        QCOMPARE(label->text(), QStringLiteral("1 found"));
+        QCOMPARE(Position(*f), (Point{300 - 193, 250 - 199}));
+        CheckMainView(*f);
+
+        edit->clear();
+        QTest::keyClicks(edit, "e");
+        QTest::keyClick(edit, Qt::Key_Enter);
+        QCOMPARE(label->text(), QStringLiteral("3 found"));
+        QCOMPARE(search->itemText(2), QStringLiteral("Stonebridge")); // the list's order
+        QCOMPARE(Position(*f), (Point{900 - 193, 700 - 199}));
+        QCOMPARE(userChoices.count(), 0);    // the program's selection is no user choice
+        QTest::keyClick(edit, Qt::Key_Down); // the second found: Northgate
+        QCOMPARE(userChoices.count(), 1);
+        QCOMPARE(Position(*f), (Point{300 - 193, 250 - 199}));
+
+        edit->clear();
+        QTest::keyClicks(edit, "zz");
+        QTest::keyClick(edit, Qt::Key_Return);
+        QCOMPARE(search->currentText(), QStringLiteral("zz")); // no match keeps the text
+        QCOMPARE(search->count(), 0);
+        edit->clear();
+        QTest::keyClick(edit, Qt::Key_Return);
+        QCOMPARE(search->count(), 0);
+        QCOMPARE(label->text(), QStringLiteral("0 found"));
+        QVERIFY(f->State().FoundPoints.empty());
+        QCOMPARE(Position(*f), (Point{300 - 193, 250 - 199}));
+    }
+
+    void clicksAndDragsOnBothViewsMoveTheView() {
+        auto f = Start("Animate=0\r\n");
+        auto* view = Child<QWidget>(f.get(), "PaintBox1");
+        FakePicker picker;
+        f->SetCoordinatePicker(&picker);
+        f->State().PickMode = true;
+        // Press, drag and release acts at the press point; the left button also picks.
+        QTest::mousePress(view, Qt::LeftButton, {}, QPoint(10, 20));
+        QTest::mouseMove(view, QPoint(300, 300));
+        QTest::mouseRelease(view, Qt::LeftButton, {}, QPoint(300, 300));
+        QCOMPARE(Position(*f), (Point{-183, -179}));
+        QCOMPARE(picker.picked, (std::vector<Point>{{10, 20}}));
+        CheckMainView(*f);
+        QTest::mouseClick(view, Qt::RightButton, {}, QPoint(193 + 50, 199));
+        QCOMPARE(Position(*f), (Point{-133, -179}));
+        QTest::mouseClick(view, Qt::MiddleButton, {}, QPoint(0, 0));
+        QCOMPARE(Position(*f), (Point{-133, -179}));
+        f->State().PickMode = false;
+        QTest::mouseClick(view, Qt::LeftButton, {}, QPoint(193, 199)); // the crosshair: stays
+        QCOMPARE(Position(*f), (Point{-133, -179}));
+        QCOMPARE(picker.picked.size(), std::size_t(1));
+
+        auto* overview = Child<QWidget>(f.get(), "PaintBox2");
+        QTest::mouseClick(overview, Qt::LeftButton, {}, QPoint(100, 89));
+        QCOMPARE(Position(*f), (Point{607, 513}));
+        CheckMainView(*f);
+        QTest::mousePress(overview, Qt::LeftButton, {}, QPoint(10, 10));
+        QTest::mouseMove(overview, QPoint(20, 30));
+        QCOMPARE(Position(*f), (Point{160 - 193, 240 - 199}));
+        QTest::mouseMove(overview, QPoint(-8, 400)); // beyond the box: the clamp holds it
+        QTest::mouseRelease(overview, Qt::LeftButton, {}, QPoint(-8, 400));
+        QCOMPARE(Position(*f), (Point{-213, 1245}));
+        CheckMainView(*f);
+        // The marker sits at (-27, 156), cut by the overview's left and bottom edges.
+        const QImage shot = overview->grab().toImage();
+        QCOMPARE(shot.pixel(0, 170), small_.At(0, 170) | 0xFFFF00FFu);
+        QCOMPARE(shot.pixel(20, 156), small_.At(20, 156) | 0xFFFF00FFu);
+        QCOMPARE(shot.pixel(21, 170), small_.At(21, 170) | 0xFF000000u);
+        QCOMPARE(shot.pixel(5, 155), small_.At(5, 155) | 0xFF000000u);
+        f->SetCoordinatePicker(nullptr);
+    }
+
+    void aDisabledOverviewIgnoresThePointer() {
+        auto f = Start("Animate=0\r\n", false);
+        auto* overview = Child<QWidget>(f.get(), "PaintBox2");
+        QVERIFY(!overview->isEnabled());
+        QTest::mouseClick(overview, Qt::LeftButton, {}, QPoint(100, 89));
+        QCOMPARE(Position(*f), (Point{0, 0}));
+    }
+};
+
+QTEST_MAIN(NavigationWindowTest)
+#include "NavigationWindowTest.moc"
