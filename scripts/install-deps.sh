@@ -8,7 +8,7 @@ packages=(
     libjpeg62-turbo-dev libjpeg-turbo-progs
     libgtest-dev googletest libbenchmark-dev
     g++-mingw-w64-i686 binutils-mingw-w64-i686 g++-multilib qemu-user
-    xvfb xauth imagemagick fonts-dejavu-core
+    xvfb xauth imagemagick xdotool fonts-dejavu-core
 )
 
 missing=()
