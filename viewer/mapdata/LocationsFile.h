@@ -67,11 +67,13 @@ struct LocationsFileContent {
 // Reads "language" of "PROPERTIES" and the entries of "DATA" (as ProfileFile::ReadEntries
 // delivers them: at most 8192 bytes of names, empty values left out, each name once ignoring
 // case), clamping points into 0..width and 0..height. Any content, and a missing or unreadable
-// file, reads without error; the latter as an empty file.
+// file, reads without error; the latter as an empty file. A file above the profile layer's size
+// cap throws orvd::Error naming it (see ProfileStorage::Load).
 LocationsFileContent ReadLocationsFile(const std::string& path, std::int32_t width,
                                        std::int32_t height);
 
-// Only the display name: "language" of "PROPERTIES", empty when missing.
+// Only the display name: "language" of "PROPERTIES", empty when missing. Throws for a file
+// above the size cap, like ReadLocationsFile.
 std::string ReadLanguageName(const std::string& path);
 
 // Throws orvd::Error naming the first name (or the language name) that would not read back as
