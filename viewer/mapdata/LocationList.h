@@ -9,6 +9,8 @@
 
 namespace orvd {
 
+class ProfileStorage;
+
 // What the main window shows of one locations file.
 struct LocationList {
     std::vector<std::string> Names;    // the items of the location list, byte-wise order, each once
@@ -26,6 +28,8 @@ std::string CaptionFor(std::string_view languageName);
 // Never throws for the file's content or absence: a missing or unreadable file gives empty
 // lists and an empty language name, with LocationsFile still set from the path. A file above
 // the profile layer's size cap throws orvd::Error naming it; nothing is returned then.
-LocationList LoadNames(const std::string& path, std::int32_t mapWidth, std::int32_t mapHeight);
+// `storage` defaults to ProfileStorage::Default() and must outlive the call.
+LocationList LoadNames(const std::string& path, std::int32_t mapWidth, std::int32_t mapHeight,
+                       ProfileStorage* storage = nullptr);
 
 } // namespace orvd

@@ -93,8 +93,8 @@ Location ParseLocationLine(std::string_view line, std::int32_t width, std::int32
 }
 
 LocationsFileContent ReadLocationsFile(const std::string& path, std::int32_t width,
-                                       std::int32_t height) {
-    const ProfileFile file(path);
+                                       std::int32_t height, ProfileStorage* storage) {
+    const ProfileFile file = OpenProfile(path, storage);
     LocationsFileContent content;
     content.LanguageName = file.ReadText(kPropertiesSection, kLanguageKey, "");
     std::vector<std::string> lines;

@@ -69,8 +69,9 @@ struct LocationsFileContent {
 // case), clamping points into 0..width and 0..height. Any content, and a missing or unreadable
 // file, reads without error; the latter as an empty file. A file above the profile layer's size
 // cap throws orvd::Error naming it (see ProfileStorage::Load).
+// `storage` defaults to ProfileStorage::Default() and must outlive the call.
 LocationsFileContent ReadLocationsFile(const std::string& path, std::int32_t width,
-                                       std::int32_t height);
+                                       std::int32_t height, ProfileStorage* storage = nullptr);
 
 // Only the display name: "language" of "PROPERTIES", empty when missing. Throws for a file
 // above the size cap, like ReadLocationsFile.
