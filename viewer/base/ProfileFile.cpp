@@ -296,6 +296,7 @@ void ProfileFile::RemoveSection(std::string_view section) {
     // One pass over the kept ranges: erasing the sections one by one in place would move the
     // rest of the file once per section.
     std::string kept;
+    kept.reserve(bytes.size());
     std::size_t from = 0;
     bool changed = false;
     for (const Section& s : sections) {

@@ -1,6 +1,7 @@
 // strveil's record handling with request codes, parameter and value records, handle numbers,
 // lengths and the host's answers from the fuzzer, against the test host emulator. The library's
-// sources are linked in, 32-bit as they ship, and run under qemu-i386.
+// sources are linked in, 32-bit as they ship, and run under qemu-i386, with guard pages behind
+// every memory block (PlatformGuarded.cpp).
 #include "../Check.h"
 #include "CipherHandler.h"
 #include "HostEmulator.h"
