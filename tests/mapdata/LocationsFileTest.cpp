@@ -184,9 +184,18 @@ TEST(LocationsFile, FilesAboveTheSizeCapAreRefusedWithTheirPath) {
         EXPECT_EQ(e.what(), message);
     }
     EXPECT_THROW(ReadLanguageName(path), Error);
-    // A write must not take the refused file for an empty one and replace it.
+    // A write must not take the refused file for an empty one and replace it, and the backup
+    // before it must not replace the older backup.
     EXPECT_THROW(WriteLocationsFile(path, "English", {"B"}, {Point{3, 4}}), Error);
     EXPECT_EQ(Slurp(path), above);
+    WriteFile(BackupPath(path), "older");
+    try {
+        MakeBackup(path);
+        ADD_FAILURE() << "no error";
+    } catch (const Error& e) {
+        EXPECT_EQ(e.what(), message);
+    }
+    EXPECT_EQ(Slurp(BackupPath(path)), "older");
 }
 
 TEST(LocationsFile, WriterReplacesDataAndKeepsTheRest) {

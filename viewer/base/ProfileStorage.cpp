@@ -70,10 +70,14 @@ std::string ProfileStorage::Load(const std::string& path) const {
     }
     close(fd);
     if (tooLarge) {
-        throw Error("The file " + path + " is too large: more than " +
-                    std::to_string(kMaxFileBytes >> 20) + " MiB");
+        throw Error(TooLargeMessage(path));
     }
     return bytes;
+}
+
+std::string ProfileStorage::TooLargeMessage(const std::string& path) {
+    return "The file " + path + " is too large: more than " + std::to_string(kMaxFileBytes >> 20) +
+           " MiB";
 }
 
 void ProfileStorage::Store(const std::string& path, std::string_view bytes) {

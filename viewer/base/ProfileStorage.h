@@ -35,6 +35,9 @@ public:
     // old file is then unchanged and no temporary file is left.
     virtual void Store(const std::string& path, std::string_view bytes);
 
+    // The error for a file above kMaxFileBytes.
+    static std::string TooLargeMessage(const std::string& path);
+
     // The storage every ProfileFile uses unless it is given another.
     static ProfileStorage& Default();
 

@@ -8,6 +8,7 @@
 #include "base/TextCase.h"
 
 #include <algorithm>
+#include <filesystem>
 #include <set>
 
 namespace orvd {
@@ -193,9 +194,13 @@ std::string BackupContent(std::string_view bytes) {
 }
 
 std::string MakeBackup(const std::string& path, ProfileStorage* storage) {
-    const std::optional<std::string> bytes = ReadWholeFile(path);
+    const std::optional<std::string> bytes = ReadWholeFile(path, ProfileStorage::kMaxFileBytes);
     if (!bytes) {
-        throw Error("Cannot open file " + path);
+        std::error_code ec;
+        const auto size = std::filesystem::file_size(path, ec);
+        throw Error(!ec && size > ProfileStorage::kMaxFileBytes
+                        ? ProfileStorage::TooLargeMessage(path)
+                        : "Cannot open file " + path);
     }
     const std::string backup = BackupPath(path);
     try {

@@ -105,8 +105,10 @@ std::string BackupContent(std::string_view bytes);
 
 // Copies the file at `path` in backup form to BackupPath(path), replacing an older backup, and
 // returns the backup path. Throws orvd::Error("Cannot open file " + path) when the file cannot
-// be read, and orvd::Error("Cannot create file " + backup path) when the backup cannot be
-// written; in both cases the file and any older backup are left unchanged.
+// be read, ProfileStorage::TooLargeMessage(path) when it is above the profile layer's size cap
+// (the save after the backup would be refused), and orvd::Error("Cannot create file " + backup
+// path) when the backup cannot be written; in all cases the file and any older backup are left
+// unchanged.
 std::string MakeBackup(const std::string& path, ProfileStorage* storage = nullptr);
 
 } // namespace orvd
