@@ -7,6 +7,17 @@ if(ORVD_SANITIZE)
     add_link_options(-fsanitize=address,undefined)
 endif()
 
+# The fuzz build: every library with libFuzzer's coverage and the sanitizers; the fuzz targets
+# link libFuzzer itself (tests/fuzz).
+if(ORVD_FUZZ)
+    if(NOT CMAKE_CXX_COMPILER_ID STREQUAL "Clang")
+        message(FATAL_ERROR "ORVD_FUZZ needs clang: configure with CC=clang CXX=clang++")
+    endif()
+    add_compile_options(-fsanitize=fuzzer-no-link,address,undefined -fno-omit-frame-pointer
+                        -fno-sanitize-recover=undefined)
+    add_link_options(-fsanitize=address,undefined)
+endif()
+
 # Test data reach the tests as a compile definition, never as a relative path.
 set(ORVD_TEST_DATA_DIR ${PROJECT_SOURCE_DIR}/tests/data)
 

@@ -9,6 +9,7 @@ packages=(
     libgtest-dev googletest libbenchmark-dev
     g++-mingw-w64-i686 binutils-mingw-w64-i686 g++-multilib qemu-user
     xvfb xauth imagemagick xdotool fonts-dejavu-core
+    clang libclang-rt-14-dev
 )
 
 missing=()

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds, and runs every test twice: in the normal build and in an
-# AddressSanitizer + UndefinedBehaviorSanitizer build. Fails when any test fails.
+# AddressSanitizer + UndefinedBehaviorSanitizer build; then runs every fuzz target for 10 s as a
+# smoke test (scripts/fuzz.sh). Fails when any test fails or a fuzz target finds something.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 "$root/scripts/install-deps.sh"
@@ -15,3 +16,6 @@ ctest --test-dir "$root/build" --output-on-failure --parallel "$(nproc)"
 # The 32-bit library builds are the same in both trees; the sanitizer tree tests the rest.
 "$root/scripts/build.sh" "$root/build-asan" -DORVD_SANITIZE=ON -DORVD_BENCHMARKS=OFF -DORVD_STRVEIL=OFF
 ctest --test-dir "$root/build-asan" --output-on-failure --parallel "$(nproc)"
+
+# A reader that starts to crash on odd input fails here, not only in a long fuzzing run.
+"$root/scripts/fuzz.sh" 10

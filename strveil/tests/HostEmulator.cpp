@@ -15,6 +15,14 @@ thread_local HostEmulator* g_host = nullptr;
 
 } // namespace
 
+#ifdef STRVEIL_LINKED
+// The library's sources are linked into the program (the fuzz target), so the entry is ours.
+extern "C" int ORVD_FASTCALL DispatchAPI(RequestBlock* request);
+
+Entry LoadedEntry() {
+    return &DispatchAPI;
+}
+#else
 Entry LoadedEntry() {
     static Entry entry = [] {
         void* library = dlopen(STRVEIL_SO, RTLD_NOW | RTLD_LOCAL);
@@ -27,6 +35,7 @@ Entry LoadedEntry() {
     }();
     return entry;
 }
+#endif
 
 HostEmulator::HostEmulator(uint16_t handleCapacity, uint16_t pointerCapacity)
     : capacity_(handleCapacity), handles_(sizeof(HandleTableHeader) + 4u * handleCapacity),

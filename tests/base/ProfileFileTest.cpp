@@ -86,6 +86,25 @@ TEST(ProfileRead, CutsLongValuesAndStopsAtNul) {
     EXPECT_EQ(p.file.ReadText("S", "nul", ""), "ab");
 }
 
+// A NUL byte ends a name or value first; the blanks before it are then dropped like any others.
+TEST(ProfileRead, CutsAtNulBeforeTrimming) {
+    const std::string nul(1, '\0');
+    MemoryProfile p("[S \t" + nul + "junk]\n" + "value=ab \t" + nul + "x\n" + "key \t" + nul +
+                    "x = 1\n" + " " + nul + "nameless=2\n" + "blank=  " + nul + "3\n");
+    EXPECT_EQ(p.file.ReadText("S", "value", "d"), "ab");
+    EXPECT_EQ(p.file.ReadText("S", "key", "d"), "1");
+    EXPECT_EQ(p.file.ReadText("S", "blank", "d"), "");
+    std::vector<std::string> names;
+    p.file.ReadKeyNames("S", names);
+    EXPECT_EQ(names, (std::vector<std::string>{"value", "key", "blank"}));
+    std::vector<std::string> lines;
+    p.file.ReadEntries("S", lines);
+    EXPECT_EQ(lines, (std::vector<std::string>{"value=ab", "key=1"}));
+    p.file.WriteText("S", "key", "4");
+    EXPECT_EQ(p.file.ReadText("S", "key", "d"), "4");
+    EXPECT_NE(p.storage.content.find("\nkey \t" + nul + "x =4\r\n"), std::string::npos);
+}
+
 TEST(ProfileRead, HostileContentNeverFails) {
     std::string binary;
     for (int i = 0; i < 100000; ++i) {
@@ -231,6 +250,16 @@ TEST(ProfileWrite, RemoveSectionKeepsTheRest) {
     EXPECT_EQ(p.storage.content, "\xEF\xBB\xBF[PROPERTIES]\r\nName=x\n");
     p.file.RemoveSection("Missing");
     EXPECT_EQ(p.storage.stores, 1);
+
+    p.storage.content.clear();
+    std::string kept;
+    for (int i = 0; i < 1000; ++i) {
+        p.storage.content +=
+            "[DATA]\r\nk=" + std::to_string(i) + "\r\n[Other" + std::to_string(i) + "]\r\nk=v\r\n";
+        kept += "[Other" + std::to_string(i) + "]\r\nk=v\r\n";
+    }
+    p.file.RemoveSection("data");
+    EXPECT_EQ(p.storage.content, kept);
 }
 
 // Real files in a fresh folder of their own.

@@ -2,6 +2,8 @@
 // the same file in the same run.
 #include "JpegWriter.h"
 #include "TempDir.h"
+#include "base/Error.h"
+#include "mapdata/JpegDecoder.h"
 #include "mapdata/MapPictures.h"
 
 #include <benchmark/benchmark.h>
@@ -60,6 +62,40 @@ void BM_LoadMapImageFresh(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_LoadMapImageFresh)->Unit(benchmark::kMillisecond)->UseRealTime()->MinTime(2.0);
+
+// A hostile file: a small picture whose frame header claims 16384 x 16384 pixels, its data ending
+// at the end marker after the first rows. It fails; the figure is how long that takes.
+void HugeClaim(benchmark::State& state, bool progressive) {
+    Image small(64, 64);
+    for (int y = 0; y < 64; ++y)
+        for (int x = 0; x < 64; ++x)
+            small.Set(x, y, MakePixel(std::uint8_t(x * 4), std::uint8_t(y * 4), 128));
+    std::string bytes = testing::EncodeJpeg(small, 90, false, progressive);
+    const auto sof = bytes.find(progressive ? "\xFF\xC2" : "\xFF\xC0");
+    for (int i : {5, 7}) {
+        bytes[sof + std::size_t(i)] = char(0x40);
+        bytes[sof + std::size_t(i) + 1] = char(0x00);
+    }
+    for (auto _ : state) {
+        Image image;
+        try {
+            DecodeJpeg(bytes, image);
+            state.SkipWithError("decoded");
+        } catch (const Error&) {
+        }
+    }
+    state.counters["file_bytes"] = double(bytes.size());
+}
+
+void BM_DecodeHugeClaim(benchmark::State& state) {
+    HugeClaim(state, false);
+}
+BENCHMARK(BM_DecodeHugeClaim)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+void BM_DecodeHugeClaimProgressive(benchmark::State& state) {
+    HugeClaim(state, true);
+}
+BENCHMARK(BM_DecodeHugeClaimProgressive)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 void BM_Djpeg(benchmark::State& state) {
     const std::string command = "djpeg -outfile /dev/null '" + PictureDir().File("NR.map") + "'";

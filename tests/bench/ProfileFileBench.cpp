@@ -90,5 +90,33 @@ void BM_ReadEntries600Keys(benchmark::State& state) {
 }
 BENCHMARK(BM_ReadEntries600Keys)->Unit(benchmark::kMillisecond);
 
+// The same bytes on every load; what is stored is dropped, so each run starts from them.
+class FixedStorage : public ProfileStorage {
+public:
+    explicit FixedStorage(std::string bytes) : bytes_(std::move(bytes)) {}
+    std::string Load(const std::string&) const override { return bytes_; }
+    void Store(const std::string&, std::string_view bytes) override { stored = bytes.size(); }
+    std::size_t stored = 0;
+
+private:
+    std::string bytes_;
+};
+
+// A hostile file of 2.2 MB: 50 000 sections of the removed name alternating with others.
+void BM_RemoveSectionAlternating(benchmark::State& state) {
+    std::string bytes;
+    for (int i = 0; bytes.size() < 2200000; ++i) {
+        bytes += "[DATA]\r\nPlace=1,2\r\n[Other" + std::to_string(i) + "]\r\nKey=v\r\n";
+    }
+    FixedStorage storage(bytes);
+    ProfileFile file("hostile.dat", storage);
+    for (auto _ : state) {
+        file.RemoveSection("DATA");
+    }
+    state.counters["bytes"] = double(bytes.size());
+    state.counters["kept"] = double(storage.stored);
+}
+BENCHMARK(BM_RemoveSectionAlternating)->Unit(benchmark::kMillisecond);
+
 } // namespace
 } // namespace orvd

@@ -105,6 +105,45 @@ TEST(DecodeJpeg, BadDataThrowsAndLeavesImageEmpty) {
     }
 }
 
+TEST(DecodeJpeg, APictureThatCannotBeHeldFailsBeforeTakingTheMemory) {
+    const std::size_t imageBytes = 256 * 256 * sizeof(Pixel);
+    const std::string baseline = EncodeJpeg(Gradient(256, 256));
+    const std::string progressive = EncodeJpeg(Gradient(256, 256), 90, false, true);
+    const struct {
+        const char* name;
+        const std::string& bytes;
+        std::size_t limit;
+        bool decodes;
+    } cases[] = {
+        {"baseline, no room for the image", baseline, imageBytes - 1, false},
+        {"baseline, room for the image", baseline, imageBytes + 1, true},
+        // Three components of 2-byte coefficients, the colour ones at a quarter: 196 608 bytes.
+        {"progressive, no room for its buffers", progressive, imageBytes + 150000, false},
+        {"progressive, room for its buffers", progressive, imageBytes + (1 << 20), true},
+        {"progressive, the machine's memory", progressive, AvailableMemory(), true},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        Image image;
+        if (c.decodes) {
+            DecodeJpeg(c.bytes, image, c.limit);
+            EXPECT_EQ(image.Width(), 256);
+            continue;
+        }
+        try {
+            DecodeJpeg(c.bytes, image, c.limit);
+            ADD_FAILURE() << "decoded";
+        } catch (const Error& e) {
+            EXPECT_STREQ(e.what(), "Picture size 256 x 256 needs more memory than is available");
+        }
+        EXPECT_TRUE(image.IsEmpty());
+    }
+    // An image that holds the pixels already needs no more for them.
+    Image reused(256, 256);
+    DecodeJpeg(baseline, reused, 1);
+    EXPECT_EQ(reused.Height(), 256);
+}
+
 TEST(LoadMapImage, BadFilesSetFailedAndThrowWithoutEndingTheProgram) {
     TempDir dir;
     for (const auto& bad : MakeBadPictures()) {

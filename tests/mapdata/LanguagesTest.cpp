@@ -78,17 +78,21 @@ TEST(Languages, EqualAndMissingDisplayNamesStillGiveTheirOwnItems) {
     WriteLanguageFile(dir.File("NR_Engl2.dat"), "English");
     WriteLanguageFile(dir.File("NR_Engli.dat"), "english");
     WriteLanguageFile(dir.File("NR_NoKey.dat"), "");
+    // Too large to be read: listed without a name, the scan goes on.
+    WriteLanguageFile(dir.File("NR_Huge.dat"), "Huge", std::string(5 << 20, 'x'));
     const LanguageMenu menu = LoadFileNames(dir.Path(), "NR");
-    ASSERT_EQ(menu.Items.size(), 3u);
+    ASSERT_EQ(menu.Items.size(), 4u);
     EXPECT_EQ(menu.Items[0].DisplayName, "");
-    EXPECT_EQ(menu.Items[0].FileName, "NR_NoKey.dat");
+    EXPECT_EQ(menu.Items[1].DisplayName, "");
+    EXPECT_EQ(menu.Items[0].FileName, "NR_Huge.dat");
+    EXPECT_EQ(menu.Items[1].FileName, "NR_NoKey.dat");
     // Equal names keep the search order, which is by file name.
-    EXPECT_EQ(menu.Items[1].FileName, "NR_Engl2.dat");
-    EXPECT_EQ(menu.Items[2].FileName, "NR_Engli.dat");
+    EXPECT_EQ(menu.Items[2].FileName, "NR_Engl2.dat");
+    EXPECT_EQ(menu.Items[3].FileName, "NR_Engli.dat");
 
     // A file that vanishes after the search loads as an empty list.
     std::filesystem::remove(dir.File("NR_Engli.dat"));
-    const auto path = LanguageFilePath(dir.Path(), menu.LanguageFiles, menu.Items[2].Tag);
+    const auto path = LanguageFilePath(dir.Path(), menu.LanguageFiles, menu.Items[3].Tag);
     ASSERT_TRUE(path);
     const LocationList list = LoadNames(*path, 10, 10);
     EXPECT_TRUE(list.Names.empty());

@@ -144,9 +144,9 @@ TEST(LocationsFile, HostileContentLoadsWithoutCrashOrHang) {
     ASSERT_FALSE(c.Names.empty());
     EXPECT_EQ(c.Names.back(), "After");
 
-    // A line of several megabytes, as a value and as a name.
-    WriteFile(path, DataFile("Long=" + std::string(5 << 20, '7') + "\r\n" +
-                             std::string(3 << 20, 'N') + "=1,1\r\nShort=1,2\r\n"));
+    // Lines of megabytes, as a value and as a name, within the size cap.
+    WriteFile(path, DataFile("Long=" + std::string(2 << 20, '7') + "\r\n" +
+                             std::string(1 << 20, 'N') + "=1,1\r\nShort=1,2\r\n"));
     c = ReadLocationsFile(path, 500, 400);
     ExpectSane(c, 500, 400);
     ASSERT_FALSE(c.Names.empty());
@@ -166,6 +166,37 @@ TEST(LocationsFile, HostileContentLoadsWithoutCrashOrHang) {
     ASSERT_EQ(c.Names.size(), 744u); // 744 names of 10 bytes + terminator fill 8184 bytes
     EXPECT_EQ(c.Names[743], "Place00743");
     EXPECT_EQ(c.Points[743], (Point{143, 343}));
+}
+
+TEST(LocationsFile, FilesAboveTheSizeCapAreRefusedWithTheirPath) {
+    TempDir dir;
+    const std::string path = dir.File("NR_Huge.dat");
+    const std::string atCap = DataFile("A=1,2\r\n;");
+    WriteFile(path, atCap + std::string(ProfileStorage::kMaxFileBytes - atCap.size(), 'x'));
+    EXPECT_EQ(ReadLocationsFile(path, 10, 10).Names, std::vector<std::string>{"A"});
+
+    const std::string above = Slurp(path) + "x";
+    WriteFile(path, above);
+    const std::string message = "The file " + path + " is too large: more than 4 MiB";
+    try {
+        ReadLocationsFile(path, 10, 10);
+        ADD_FAILURE() << "no error";
+    } catch (const Error& e) {
+        EXPECT_EQ(e.what(), message);
+    }
+    EXPECT_THROW(ReadLanguageName(path), Error);
+    // A write must not take the refused file for an empty one and replace it, and the backup
+    // before it must not replace the older backup.
+    EXPECT_THROW(WriteLocationsFile(path, "English", {"B"}, {Point{3, 4}}), Error);
+    EXPECT_EQ(Slurp(path), above);
+    WriteFile(BackupPath(path), "older");
+    try {
+        MakeBackup(path);
+        ADD_FAILURE() << "no error";
+    } catch (const Error& e) {
+        EXPECT_EQ(e.what(), message);
+    }
+    EXPECT_EQ(Slurp(BackupPath(path)), "older");
 }
 
 TEST(LocationsFile, WriterReplacesDataAndKeepsTheRest) {

@@ -7,7 +7,7 @@
 
 namespace orvd::testing {
 
-std::string EncodeJpeg(const Image& image, int quality, bool grey) {
+std::string EncodeJpeg(const Image& image, int quality, bool grey, bool progressive) {
     jpeg_compress_struct info{};
     jpeg_error_mgr errors{};
     info.err = jpeg_std_error(&errors);
@@ -21,6 +21,8 @@ std::string EncodeJpeg(const Image& image, int quality, bool grey) {
     info.in_color_space = grey ? JCS_GRAYSCALE : JCS_RGB;
     jpeg_set_defaults(&info);
     jpeg_set_quality(&info, quality, TRUE);
+    if (progressive)
+        jpeg_simple_progression(&info);
     jpeg_start_compress(&info, TRUE);
     std::vector<JSAMPLE> row(std::size_t(image.Width()) * 3);
     while (info.next_scanline < info.image_height) {

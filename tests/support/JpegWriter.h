@@ -7,8 +7,10 @@
 namespace orvd::testing {
 
 // Encodes `image` as a baseline JPEG through libjpeg, for tests and benchmarks that need real
-// picture files. `grey` writes a one-component picture.
-std::string EncodeJpeg(const Image& image, int quality = 90, bool grey = false);
+// picture files. `grey` writes a one-component picture, `progressive` a picture in several
+// scans, which decoders must hold whole before the first row comes out.
+std::string EncodeJpeg(const Image& image, int quality = 90, bool grey = false,
+                       bool progressive = false);
 
 // Writes bytes to a file; throws std::runtime_error when it cannot.
 void WriteFile(const std::string& path, const std::string& bytes);

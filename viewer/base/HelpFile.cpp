@@ -13,11 +13,15 @@ std::string_view Trim(std::string_view s) {
     return s;
 }
 
+// One erase: taking the leading newlines off one at a time moves the whole text each time.
 void TrimBlankLines(std::string& text) {
-    while (!text.empty() && text.front() == '\n')
-        text.erase(0, 1);
-    while (!text.empty() && text.back() == '\n')
-        text.pop_back();
+    const std::size_t last = text.find_last_not_of('\n');
+    if (last == std::string::npos) {
+        text.clear();
+        return;
+    }
+    text.erase(last + 1);
+    text.erase(0, text.find_first_not_of('\n'));
 }
 
 } // namespace

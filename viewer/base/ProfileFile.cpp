@@ -25,13 +25,19 @@ std::string_view Trimmed(std::string_view text) {
     return text;
 }
 
-// A key name or value as a caller sees it: up to a NUL byte, at most `limit` bytes.
+std::string_view UpToNul(std::string_view text) {
+    return text.substr(0, text.find('\0'));
+}
+
+// A name or value as a caller sees it: a NUL byte ends it, and only then are the blanks before
+// it dropped ("ab \0x" is "ab").
+std::string_view Field(std::string_view text) {
+    return Trimmed(UpToNul(text));
+}
+
+// A text handed back to a caller: up to a NUL byte, at most `limit` bytes.
 std::string CText(std::string_view text, std::size_t limit) {
-    const auto nul = text.find('\0');
-    if (nul != std::string_view::npos) {
-        text = text.substr(0, nul);
-    }
-    return std::string(text.substr(0, limit));
+    return std::string(UpToNul(text).substr(0, limit));
 }
 
 std::string OneLine(std::string_view text) {
@@ -85,7 +91,7 @@ std::vector<Section> Parse(std::string_view bytes) {
                     sections.back().end = begin;
                 }
                 sections.push_back(
-                    {Trimmed(line.substr(1, close - 1)), begin, bytes.size(), pos, hasLineEnd, {}});
+                    {Field(line.substr(1, close - 1)), begin, bytes.size(), pos, hasLineEnd, {}});
             }
             continue;
         }
@@ -93,13 +99,13 @@ std::vector<Section> Parse(std::string_view bytes) {
         if (eq == std::string_view::npos || sections.empty()) {
             continue;
         }
-        const std::string_view key = Trimmed(line.substr(0, eq));
+        const std::string_view key = Field(line.substr(0, eq));
         if (key.empty()) {
             continue;
         }
         const std::size_t valueBegin = std::size_t(line.data() - bytes.data()) + eq + 1;
         Section& section = sections.back();
-        section.entries.push_back({key, Trimmed(line.substr(eq + 1)), valueBegin, pos});
+        section.entries.push_back({key, Field(line.substr(eq + 1)), valueBegin, pos});
         section.lastNext = pos;
         section.lastHasLineEnd = hasLineEnd;
     }
@@ -129,10 +135,7 @@ std::vector<std::string> KeyNames(const std::vector<Section>& sections, std::str
             continue;
         }
         for (const Entry& e : s.entries) {
-            std::string name = CText(e.key, std::string::npos);
-            if (name.empty()) {
-                continue;
-            }
+            std::string name(e.key);
             if (name.size() + 1 > room) {
                 if (room > 1) {
                     name.resize(room - 1);
@@ -299,14 +302,25 @@ void ProfileFile::RemoveSection(std::string_view section) {
 bool ProfileFile::RemoveSectionIn(std::string& bytes, std::string_view section) {
     const auto sections = Parse(bytes);
     const std::string_view sectionName = Trimmed(section);
+    // One pass over the kept ranges: erasing the sections one by one in place would move the
+    // rest of the file once per section.
+    std::string kept;
+    kept.reserve(bytes.size());
+    std::size_t from = 0;
     bool changed = false;
-    for (auto s = sections.rbegin(); s != sections.rend(); ++s) {
-        if (SameTextIgnoringCase(s->name, sectionName)) {
-            bytes.erase(s->begin, s->end - s->begin);
+    for (const Section& s : sections) {
+        if (SameTextIgnoringCase(s.name, sectionName)) {
+            kept.append(bytes, from, s.begin - from);
+            from = s.end;
             changed = true;
         }
     }
-    return changed;
+    if (!changed) {
+        return false;
+    }
+    kept.append(bytes, from, std::string::npos);
+    bytes = std::move(kept);
+    return true;
 }
 
 } // namespace orvd

@@ -24,7 +24,8 @@ class ProfileStorage;
 //
 // Writes change only the line they must change and keep every other byte; new lines end in
 // CR LF. A write that cannot be carried out throws orvd::Error("Unable to write to " + path)
-// and leaves the file unchanged (see ProfileStorage). Reads never fail.
+// and leaves the file unchanged (see ProfileStorage). Reads never fail for a file's content; a
+// file above ProfileStorage::kMaxFileBytes is refused with an orvd::Error by every operation.
 class ProfileFile {
 public:
     static constexpr std::size_t kMaxTextLength = 1023;

@@ -4,6 +4,7 @@
 
 #include <cerrno>
 #include <climits>
+#include <cstdint>
 #include <cstdlib>
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -46,16 +47,19 @@ std::string ProfileStorage::Load(const std::string& path) const {
         return {};
     }
     std::string bytes;
+    bool tooLarge = false;
     struct stat st {};
     if (fstat(fd, &st) == 0 && S_ISREG(st.st_mode)) {
-        if (st.st_size > 0) {
+        tooLarge = std::uintmax_t(st.st_size) > kMaxFileBytes;
+        if (!tooLarge && st.st_size > 0) {
             bytes.reserve(std::size_t(st.st_size));
         }
         char chunk[65536];
-        for (;;) {
+        while (!tooLarge) {
             const ssize_t n = read(fd, chunk, sizeof chunk);
             if (n > 0) {
                 bytes.append(chunk, std::size_t(n));
+                tooLarge = bytes.size() > kMaxFileBytes; // it grew since fstat
             } else if (n == 0) {
                 break;
             } else if (errno != EINTR) {
@@ -65,7 +69,15 @@ std::string ProfileStorage::Load(const std::string& path) const {
         }
     }
     close(fd);
+    if (tooLarge) {
+        throw Error(TooLargeMessage(path));
+    }
     return bytes;
+}
+
+std::string ProfileStorage::TooLargeMessage(const std::string& path) {
+    return "The file " + path + " is too large: more than " + std::to_string(kMaxFileBytes >> 20) +
+           " MiB";
 }
 
 void ProfileStorage::Store(const std::string& path, std::string_view bytes) {

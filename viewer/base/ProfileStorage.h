@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <string>
 #include <string_view>
 
@@ -19,12 +20,23 @@ class ProfileStorage {
 public:
     virtual ~ProfileStorage() = default;
 
-    // The whole file. Empty when it is missing or cannot be read; never fails.
+    // Profile files are small: a settings file holds a few keys, and a locations file at most
+    // 8192 bytes of names (a large one is some 100 KiB). The cap keeps a foreign or damaged file
+    // from being read whole on every operation (each write rereads and rewrites the whole file),
+    // while allowing 40 times the largest file the program writes.
+    static constexpr std::size_t kMaxFileBytes = std::size_t(4) << 20;
+
+    // The whole file. Empty when it is missing or cannot be read. Throws
+    // orvd::Error("The file <path> is too large: more than 4 MiB") for a larger file, so that no
+    // caller mistakes it for an empty one (a write would then replace it with one key).
     virtual std::string Load(const std::string& path) const;
 
     // Throws orvd::Error("Unable to write to " + path) when the file cannot be replaced; the
     // old file is then unchanged and no temporary file is left.
     virtual void Store(const std::string& path, std::string_view bytes);
+
+    // The error for a file above kMaxFileBytes.
+    static std::string TooLargeMessage(const std::string& path);
 
     // The storage every ProfileFile uses unless it is given another.
     static ProfileStorage& Default();

@@ -1,6 +1,7 @@
 #include "mapdata/JpegDecoder.h"
 
 #include <algorithm>
+#include <climits>
 #include <csetjmp>
 #include <cstdio>
 #include <jpeglib.h>
@@ -8,6 +9,8 @@
 #include <vector>
 // after jpeglib.h, which it needs
 #include "base/Error.h"
+
+#include <jerror.h>
 
 namespace orvd {
 namespace {
@@ -29,6 +32,12 @@ struct ErrorManager {
 // picture counts as decoded, as libjpeg gives it.
 void OnMessage(j_common_ptr, int) {}
 
+void SetNoMemoryMessage(ErrorManager& errors, JDIMENSION width, JDIMENSION height) {
+    std::snprintf(errors.message, sizeof errors.message,
+                  "Picture size %u x %u needs more memory than is available", unsigned(width),
+                  unsigned(height));
+}
+
 // CMYK from libjpeg is stored inverted by the usual writers, so white is 255, 255, 255, 255.
 void CmykRowToPixels(const JSAMPLE* cmyk, Pixel* out, JDIMENSION width) {
     for (JDIMENSION x = 0; x < width; ++x, cmyk += 4) {
@@ -41,9 +50,14 @@ void CmykRowToPixels(const JSAMPLE* cmyk, Pixel* out, JDIMENSION width) {
 // Everything between setjmp and the end lives in plain C objects or in objects created before
 // setjmp, so a longjmp skips no destructor that matters.
 bool DecodeInto(jpeg_decompress_struct& info, ErrorManager& errors, std::string_view data,
-                Image& image, std::vector<JSAMPLE>& cmykRow) {
-    if (setjmp(errors.jump))
+                Image& image, std::size_t memoryLimit, std::vector<JSAMPLE>& cmykRow) {
+    if (setjmp(errors.jump)) {
+        const int code = errors.pub.msg_code;
+        if (code == JERR_NO_BACKING_STORE || code == JERR_OUT_OF_MEMORY ||
+            code == JERR_TFILE_CREATE)
+            SetNoMemoryMessage(errors, info.image_width, info.image_height);
         return false;
+    }
     jpeg_create_decompress(&info);
     jpeg_mem_src(&info, reinterpret_cast<const unsigned char*>(data.data()),
                  static_cast<unsigned long>(data.size()));
@@ -64,6 +78,19 @@ bool DecodeInto(jpeg_decompress_struct& info, ErrorManager& errors, std::string_
     info.do_fancy_upsampling = TRUE;
     info.do_block_smoothing = TRUE;
     info.quantize_colors = FALSE;
+
+    // The image's pixels first; libjpeg may then take what is left for its whole-picture
+    // buffers, and with no backing store it fails when they do not fit.
+    const std::size_t pixels = std::size_t(info.image_width) * info.image_height;
+    const std::size_t held = std::size_t(image.Width()) * std::size_t(image.Height());
+    const std::size_t imageBytes = pixels > held ? pixels * sizeof(Pixel) : 0;
+    if (imageBytes > memoryLimit) {
+        SetNoMemoryMessage(errors, info.image_width, info.image_height);
+        return false;
+    }
+    // 0 would mean no limit at all.
+    info.mem->max_memory_to_use =
+        long(std::clamp<std::size_t>(memoryLimit - imageBytes, 1, std::size_t(LONG_MAX)));
     jpeg_start_decompress(&info);
 
     image.ResizeForOverwrite(int(info.output_width), int(info.output_height));
@@ -83,7 +110,7 @@ bool DecodeInto(jpeg_decompress_struct& info, ErrorManager& errors, std::string_
 
 } // namespace
 
-void DecodeJpeg(std::string_view data, Image& image) {
+void DecodeJpeg(std::string_view data, Image& image, std::size_t memoryLimit) {
     static_assert(sizeof(Pixel) == 4);
     jpeg_decompress_struct info{};
     ErrorManager errors{};
@@ -94,7 +121,7 @@ void DecodeJpeg(std::string_view data, Image& image) {
 
     bool ok = false;
     try {
-        ok = DecodeInto(info, errors, data, image, cmykRow);
+        ok = DecodeInto(info, errors, data, image, memoryLimit, cmykRow);
     } catch (const Error& e) { // Image::Resize refused the size
         std::snprintf(errors.message, sizeof errors.message, "%s", e.what());
     } catch (const std::bad_alloc&) {

@@ -1,7 +1,9 @@
 #pragma once
 
+#include "base/AvailableMemory.h"
 #include "base/Image.h"
 
+#include <cstddef>
 #include <string>
 #include <string_view>
 
@@ -13,7 +15,15 @@ namespace orvd {
 //
 // On failure (empty, truncated or foreign data, or a header whose size cannot be held) it
 // throws orvd::Error with libjpeg's message; `image` is then left empty, never half-sized.
-// Decoding never ends the process: libjpeg's errors return here.
-void DecodeJpeg(std::string_view data, Image& image);
+// Decoding never ends the process: libjpeg's errors return here. Data that ends early, also
+// where an end marker cuts the picture's data short, fails at once, not after decoding the rest
+// of the picture as grey.
+//
+// `memoryLimit` bounds the bytes the decode may take: the image's pixels (not counted when
+// `image` already holds as many) and libjpeg's whole-picture buffers, which progressive pictures
+// need (about 2 bytes per pixel and colour component). A picture that needs more fails as not
+// decodable ("Picture size W x H needs more memory than is available") before the memory is
+// taken.
+void DecodeJpeg(std::string_view data, Image& image, std::size_t memoryLimit = AvailableMemory());
 
 } // namespace orvd

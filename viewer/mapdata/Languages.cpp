@@ -1,5 +1,6 @@
 #include "mapdata/Languages.h"
 
+#include "base/Error.h"
 #include "base/ProfileFile.h"
 #include "base/TextCase.h"
 #include "mapdata/LocationsFile.h"
@@ -230,8 +231,13 @@ LanguageMenu LoadFileNames(const std::string& programDir, const std::string& cod
     menu.LanguageFiles = FindLocationsFiles(programDir, code);
     menu.Items.reserve(menu.LanguageFiles.size());
     for (std::size_t i = 0; i < menu.LanguageFiles.size(); ++i) {
-        menu.Items.push_back(LanguageItem{ReadLanguageName(programDir + menu.LanguageFiles[i]),
-                                          menu.LanguageFiles[i], i});
+        std::string displayName;
+        try {
+            displayName = ReadLanguageName(programDir + menu.LanguageFiles[i]);
+        } catch (const Error&) {
+            // Too large to read: still listed, and choosing it reports the error.
+        }
+        menu.Items.push_back(LanguageItem{std::move(displayName), menu.LanguageFiles[i], i});
     }
     std::stable_sort(menu.Items.begin(), menu.Items.end(),
                      [](const LanguageItem& a, const LanguageItem& b) {

@@ -24,9 +24,9 @@ struct LanguageMenu {
 // The locations files of map `code` in `programDir` (which ends in a separator): every directory
 // entry whose name matches code + "_*.dat" ignoring case, in search order, each with the
 // "language" value of its "PROPERTIES" section as display name (empty when missing or
-// unreadable). Items come sorted by CompareLocaleText; equal names keep search order. The code
-// "TEST" (exact case) gives an empty menu, as do a missing or unreadable directory. Never throws
-// for file-system trouble.
+// unreadable, and for a file above the profile layer's size cap, which is not read). Items come
+// sorted by CompareLocaleText; equal names keep search order. The code "TEST" (exact case) gives an
+// empty menu, as do a missing or unreadable directory. Never throws for file-system trouble.
 LanguageMenu LoadFileNames(const std::string& programDir, const std::string& code);
 
 // The full path a language item with tag `tag` loads: programDir + LanguageFiles[tag]; nothing

@@ -8,6 +8,7 @@
 #include "base/TextCase.h"
 
 #include <algorithm>
+#include <filesystem>
 #include <set>
 #include <unordered_map>
 
@@ -94,8 +95,8 @@ Location ParseLocationLine(std::string_view line, std::int32_t width, std::int32
 }
 
 LocationsFileContent ReadLocationsFile(const std::string& path, std::int32_t width,
-                                       std::int32_t height) {
-    const ProfileFile file(path);
+                                       std::int32_t height, ProfileStorage* storage) {
+    const ProfileFile file = OpenProfile(path, storage);
     LocationsFileContent content;
     content.LanguageName = file.ReadText(kPropertiesSection, kLanguageKey, "");
     std::vector<std::string> lines;
@@ -248,9 +249,13 @@ std::string BackupContent(std::string_view bytes) {
 }
 
 std::string MakeBackup(const std::string& path, ProfileStorage* storage) {
-    const std::optional<std::string> bytes = ReadWholeFile(path);
+    const std::optional<std::string> bytes = ReadWholeFile(path, ProfileStorage::kMaxFileBytes);
     if (!bytes) {
-        throw Error("Cannot open file " + path);
+        std::error_code ec;
+        const auto size = std::filesystem::file_size(path, ec);
+        throw Error(!ec && size > ProfileStorage::kMaxFileBytes
+                        ? ProfileStorage::TooLargeMessage(path)
+                        : "Cannot open file " + path);
     }
     const std::string backup = BackupPath(path);
     try {

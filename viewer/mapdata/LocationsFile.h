@@ -67,11 +67,14 @@ struct LocationsFileContent {
 // Reads "language" of "PROPERTIES" and the entries of "DATA" (as ProfileFile::ReadEntries
 // delivers them: at most 8192 bytes of names, empty values left out, each name once ignoring
 // case), clamping points into 0..width and 0..height. Any content, and a missing or unreadable
-// file, reads without error; the latter as an empty file.
+// file, reads without error; the latter as an empty file. A file above the profile layer's size
+// cap throws orvd::Error naming it (see ProfileStorage::Load).
+// `storage` defaults to ProfileStorage::Default() and must outlive the call.
 LocationsFileContent ReadLocationsFile(const std::string& path, std::int32_t width,
-                                       std::int32_t height);
+                                       std::int32_t height, ProfileStorage* storage = nullptr);
 
-// Only the display name: "language" of "PROPERTIES", empty when missing.
+// Only the display name: "language" of "PROPERTIES", empty when missing. Throws for a file
+// above the size cap, like ReadLocationsFile.
 std::string ReadLanguageName(const std::string& path);
 
 // Throws orvd::Error naming the first name (or the language name) that would not read back as
@@ -118,8 +121,10 @@ std::string BackupContent(std::string_view bytes);
 
 // Copies the file at `path` in backup form to BackupPath(path), replacing an older backup, and
 // returns the backup path. Throws orvd::Error("Cannot open file " + path) when the file cannot
-// be read, and orvd::Error("Cannot create file " + backup path) when the backup cannot be
-// written; in both cases the file and any older backup are left unchanged.
+// be read, ProfileStorage::TooLargeMessage(path) when it is above the profile layer's size cap
+// (the save after the backup would be refused), and orvd::Error("Cannot create file " + backup
+// path) when the backup cannot be written; in all cases the file and any older backup are left
+// unchanged.
 std::string MakeBackup(const std::string& path, ProfileStorage* storage = nullptr);
 
 } // namespace orvd
