@@ -232,6 +232,19 @@ TEST(ProfileWrite, AddsToFilesWithoutFinalLineEnd) {
     p.storage.content = "";
     p.file.WriteText("B", "y", "2");
     EXPECT_EQ(p.storage.content, "[B]\r\ny=2\r\n");
+    p.storage.content = "[A]\r\nx=1\r\n\r\n";
+    p.file.WriteText("B", "y", "2");
+    EXPECT_EQ(p.storage.content, "[A]\r\nx=1\r\n\r\n[B]\r\ny=2\r\n");
+}
+
+TEST(ProfileWrite, ReplacingASectionAgainAndAgainKeepsTheFileAsItWas) {
+    MemoryProfile p("[PROPERTIES]\r\nlanguage=English\r\n");
+    for (int save = 0; save < 3; ++save) {
+        p.file.RemoveSection("DATA");
+        p.file.WriteText("DATA", "Harbour", "1,2");
+        EXPECT_EQ(p.storage.content,
+                  "[PROPERTIES]\r\nlanguage=English\r\n\r\n[DATA]\r\nHarbour=1,2\r\n");
+    }
 }
 
 TEST(ProfileWrite, ValuesCannotInjectLines) {

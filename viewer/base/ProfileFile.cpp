@@ -154,6 +154,18 @@ std::string_view NamePart(std::string_view line) {
     return line.substr(0, line.find('='));
 }
 
+// True when the text's last line (before its final line end) is empty.
+bool EndsWithBlankLine(std::string_view bytes) {
+    std::size_t end = bytes.size();
+    if (end > 0 && bytes[end - 1] == '\n') {
+        --end;
+    }
+    if (end > 0 && bytes[end - 1] == '\r') {
+        --end;
+    }
+    return end == 0 || bytes[end - 1] == '\n' || bytes[end - 1] == '\r';
+}
+
 } // namespace
 
 ProfileFile::ProfileFile(std::string path)
@@ -200,7 +212,11 @@ void ProfileFile::WriteTextIn(std::string& bytes, std::string_view section, std:
         if (bytes.back() != '\n') {
             bytes += "\r\n";
         }
-        bytes += "\r\n";
+        // One blank line before a new section. A removed section leaves the blank line that
+        // came before it, so adding another would grow the file by a line at every save.
+        if (!EndsWithBlankLine(bytes)) {
+            bytes += "\r\n";
+        }
     }
     bytes += "[" + sectionName + "]\r\n" + line;
 }
