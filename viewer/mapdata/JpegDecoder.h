@@ -13,11 +13,10 @@ namespace orvd {
 // scale 1:1, the accurate integer transform, fancy upsampling, block smoothing, no colour
 // quantization. Grey-scale and CMYK pictures come out as colour images.
 //
-// On failure (empty, truncated or foreign data, or a header whose size cannot be held) it
-// throws orvd::Error with libjpeg's message; `image` is then left empty, never half-sized.
-// Decoding never ends the process: libjpeg's errors return here. Data that ends early, also
-// where an end marker cuts the picture's data short, fails at once, not after decoding the rest
-// of the picture as grey.
+// On failure (empty or foreign data, a header cut short, or a header whose size cannot be held)
+// it throws orvd::Error with libjpeg's message; `image` is then left empty, never half-sized.
+// Decoding never ends the process: libjpeg's errors return here. Data that ends early decodes
+// at full size as libjpeg fills it, with no error.
 //
 // `memoryLimit` bounds the bytes the decode may take: the image's pixels (not counted when
 // `image` already holds as many) and libjpeg's whole-picture buffers, which progressive pictures
