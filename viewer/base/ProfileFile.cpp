@@ -316,25 +316,47 @@ void ProfileFile::RemoveSection(std::string_view section) {
 }
 
 bool ProfileFile::RemoveSectionIn(std::string& bytes, std::string_view section) {
-    const auto sections = Parse(bytes);
     const std::string_view sectionName = Trimmed(section);
-    // One pass over the kept ranges: erasing the sections one by one in place would move the
-    // rest of the file once per section.
+    const std::string_view text = bytes;
+    // One pass over the section lines, copying the kept ranges: erasing sections one by one
+    // would move the rest of the file once per section, and a full parse would allocate the
+    // entries of every section only to drop them.
     std::string kept;
-    kept.reserve(bytes.size());
-    std::size_t from = 0;
+    std::size_t from = 0; // the first byte not yet copied
+    bool removing = false;
     bool changed = false;
-    for (const Section& s : sections) {
-        if (SameTextIgnoringCase(s.name, sectionName)) {
-            kept.append(bytes, from, s.begin - from);
-            from = s.end;
-            changed = true;
+    std::size_t pos = text.substr(0, 3) == "\xEF\xBB\xBF" ? 3 : 0;
+    while (pos < text.size()) {
+        const std::size_t begin = pos;
+        const std::size_t newline = text.find('\n', pos);
+        const std::size_t contentEnd = newline == std::string_view::npos ? text.size() : newline;
+        pos = newline == std::string_view::npos ? text.size() : newline + 1;
+        const std::string_view line = Trimmed(text.substr(begin, contentEnd - begin));
+        if (line.empty() || line.front() != '[') {
+            continue;
+        }
+        const auto close = line.find(']');
+        if (close == std::string_view::npos) {
+            continue;
+        }
+        const bool match = SameTextIgnoringCase(Field(line.substr(1, close - 1)), sectionName);
+        if (match && !removing) {
+            if (!changed) {
+                kept.reserve(text.size());
+            }
+            kept.append(text, from, begin - from);
+            removing = changed = true;
+        } else if (!match && removing) {
+            from = begin;
+            removing = false;
         }
     }
     if (!changed) {
         return false;
     }
-    kept.append(bytes, from, std::string::npos);
+    if (!removing) {
+        kept.append(text, from, std::string_view::npos);
+    }
     bytes = std::move(kept);
     return true;
 }
