@@ -9,6 +9,7 @@
 #include "base/ProfileFile.h"
 #include "base/QtText.h"
 #include "base/ScreenPlacement.h"
+#include "base/WindowParts.h"
 #include "editor/TForm3.h"
 #include "mapdata/Languages.h"
 #include "mapdata/LocationList.h"
@@ -52,21 +53,6 @@ constexpr int kClientHeight = kInitialOuterHeight - kFrameHeight; // 424
 constexpr int kMinOuterWidth = 400;
 constexpr int kMinOuterHeight = 470;
 constexpr const char* kHelpContext = "helpContext";
-
-QFont DialogFont() {
-    QFont font(QStringLiteral("MS Sans Serif"));
-    font.setStyleHint(QFont::SansSerif);
-    font.setPixelSize(11);
-    return font;
-}
-
-QLabel* MakeLabel(QWidget* parent, const char* name, const QString& text, int x, int y) {
-    auto* label = new QLabel(text, parent);
-    label->setObjectName(name);
-    label->move(x, y);
-    label->adjustSize();
-    return label;
-}
 
 QFrame* MakeLoweredFrame(QWidget* parent, const char* name) {
     auto* frame = new QFrame(parent);

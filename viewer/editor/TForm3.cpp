@@ -6,6 +6,7 @@
 #include "base/HelpViewer.h"
 #include "base/ProfileFile.h"
 #include "base/QtText.h"
+#include "base/WindowParts.h"
 #include "editor/AskBackupSetting.h"
 #include "editor/EditorPrompts.h"
 #include "editor/EditorWindowHost.h"
@@ -97,10 +98,7 @@ TForm3::TForm3(std::string settingsPath, QWidget* owner)
     setObjectName("Form3");
     setWindowTitle(QStringLiteral("Edit"));
     setModal(false);
-    QFont font(QStringLiteral("MS Sans Serif"));
-    font.setStyleHint(QFont::SansSerif);
-    font.setPixelSize(11);
-    setFont(font);
+    setFont(DialogFont());
     setFixedSize(360, 200);
     BuildControls();
     Form3 = this;

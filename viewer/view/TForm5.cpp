@@ -1,6 +1,7 @@
 #include "view/TForm5.h"
 
 #include "base/Dialogs.h"
+#include "base/WindowParts.h"
 #include "view/ColorChooser.h"
 #include "view/MapBox.h"
 
@@ -15,14 +16,6 @@ namespace {
 constexpr int kClientWidth = 301;
 constexpr int kClientHeight = 156;
 constexpr QPoint kScreenPosition(367, 197);
-
-QLabel* MakeLabel(QWidget* parent, const char* name, const QString& text, int x, int y) {
-    auto* label = new QLabel(text, parent);
-    label->setObjectName(name);
-    label->move(x, y);
-    label->adjustSize();
-    return label;
-}
 
 QPushButton* MakeButton(QWidget* parent, const char* name, const QString& text, QRect geometry) {
     auto* button = new QPushButton(text, parent);
@@ -41,10 +34,7 @@ TForm5::TForm5(QWidget* owner, ColorValue& borderColor, BorderPattern& borderSty
       choice_(borderColor, borderStyle, colors.Get(SystemColorTable::kButtonFace)) {
     setObjectName("Form5");
     setWindowTitle(QStringLiteral("Borderstyle"));
-    QFont font(QStringLiteral("MS Sans Serif"));
-    font.setStyleHint(QFont::SansSerif);
-    font.setPixelSize(11); // 8 point
-    setFont(font);
+    setFont(DialogFont());
     setFixedSize(kClientWidth, kClientHeight);
     move(kScreenPosition);
 
