@@ -15,12 +15,12 @@ void BM_MakeDemoWorld(benchmark::State& state) {
 BENCHMARK(BM_MakeDemoWorld)->Unit(benchmark::kSecond)->UseRealTime()->Iterations(3);
 
 void BM_MakeDemoMap(benchmark::State& state) {
-    const orvd::demo::MapSpec spec = orvd::demo::DemoMaps(1)[std::size_t(state.range(0))];
+    const orvd::demo::MapPlan plan = orvd::demo::DemoMaps(1)[std::size_t(state.range(0))];
     for (auto _ : state) {
-        orvd::demo::DemoMap map = orvd::demo::MakeDemoMap(spec, orvd::demo::DemoOptions{});
+        orvd::demo::DemoMap map = orvd::demo::MakeDemoMap(plan, orvd::demo::DemoOptions{});
         benchmark::DoNotOptimize(map.Picture.Data());
     }
-    state.SetLabel(spec.Code);
+    state.SetLabel(plan.Code);
 }
 BENCHMARK(BM_MakeDemoMap)->Arg(0)->Arg(1)->Arg(2)->Unit(benchmark::kMillisecond)->UseRealTime();
 

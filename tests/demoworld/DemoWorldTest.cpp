@@ -63,7 +63,7 @@ TEST(DemoWorld, SameSeedGivesTheSameFilesByteForByte) {
         ASSERT_TRUE(a && b) << name;
         EXPECT_TRUE(*a == *b) << name << " differs between two runs";
     }
-    const MapSpec nr = DemoMaps(2).front();
+    const MapPlan nr = DemoMaps(2).front();
     EXPECT_FALSE(MakeDemoMap(nr, Scaled(kTiny, 2)).Picture ==
                  MakeDemoMap(DemoMaps(1).front(), Scaled(kTiny)).Picture);
 
@@ -75,15 +75,15 @@ TEST(DemoWorld, SameSeedGivesTheSameFilesByteForByte) {
 }
 
 TEST(DemoWorld, LocationsFilesReadBackWhereTheTerrainHasThePlaces) {
-    for (const MapSpec& spec : DemoMaps(1)) {
-        SCOPED_TRACE(spec.Code);
+    for (const MapPlan& plan : DemoMaps(1)) {
+        SCOPED_TRACE(plan.Code);
         TempDir dir;
-        const DemoMap map = MakeDemoMap(spec, Scaled(kSmall));
+        const DemoMap map = MakeDemoMap(plan, Scaled(kSmall));
         WriteDemoMap(dir.Path(), map, 88);
         const int w = map.Picture.Width();
         const int h = map.Picture.Height();
 
-        const LanguageMenu menu = LoadFileNames(dir.Path(), spec.Code);
+        const LanguageMenu menu = LoadFileNames(dir.Path(), plan.Code);
         std::vector<std::string> captions;
         for (const LanguageItem& item : menu.Items)
             captions.push_back(item.DisplayName);
@@ -92,7 +92,7 @@ TEST(DemoWorld, LocationsFilesReadBackWhereTheTerrainHasThePlaces) {
         const auto& languages = DemoLanguages();
         for (std::size_t l = 0; l < languages.size(); ++l) {
             const std::string path =
-                dir.File(NewLocationsFileName(spec.Code, languages[l].DisplayName));
+                dir.File(NewLocationsFileName(plan.Code, languages[l].DisplayName));
             const std::string bytes = ReadWholeFile(path).value_or("");
             for (std::size_t i = 0; i < bytes.size(); ++i)
                 ASSERT_TRUE(bytes[i] != '\n' || (i > 0 && bytes[i - 1] == '\r')) << "bare LF";
@@ -123,25 +123,25 @@ TEST(DemoWorld, LocationsFilesReadBackWhereTheTerrainHasThePlaces) {
 
 TEST(DemoWorld, PicturesDecodeAtTheirSizes) {
     const TempDir& dir = TinyWorld();
-    for (const MapSpec& spec : DemoMaps(1)) {
-        SCOPED_TRACE(spec.Code);
+    for (const MapPlan& plan : DemoMaps(1)) {
+        SCOPED_TRACE(plan.Code);
         Image picture;
         bool failed = true;
-        LoadMapImage(picture, dir.Path(), spec.Code, failed);
+        LoadMapImage(picture, dir.Path(), plan.Code, failed);
         EXPECT_FALSE(failed);
-        EXPECT_EQ(picture.Width(), int(std::lround(float(spec.Width) * kTiny)));
-        EXPECT_EQ(picture.Height(), int(std::lround(float(spec.Height) * kTiny)));
+        EXPECT_EQ(picture.Width(), int(std::lround(float(plan.Width) * kTiny)));
+        EXPECT_EQ(picture.Height(), int(std::lround(float(plan.Height) * kTiny)));
         Image overview;
-        LoadOverviewImage(overview, dir.Path(), spec.Code);
+        LoadOverviewImage(overview, dir.Path(), plan.Code);
         EXPECT_EQ(overview.Width(), 200);
         EXPECT_LE(overview.Height(), 178);
         // One scale for both axes, as the viewer assumes.
-        EXPECT_NEAR(double(overview.Height()) / 200.0, double(spec.Height) / spec.Width, 0.004);
+        EXPECT_NEAR(double(overview.Height()) / 200.0, double(plan.Height) / plan.Width, 0.004);
     }
 }
 
 TEST(DemoWorld, RealSizesOfTheSmallestMap) {
-    const MapSpec bk = DemoMaps(1).back();
+    const MapPlan bk = DemoMaps(1).back();
     ASSERT_EQ(bk.Code, "BK");
     TempDir dir;
     WriteDemoMap(dir.Path(), MakeDemoMap(bk, DemoOptions{}), 88);

@@ -58,7 +58,7 @@ class EditorWindowTest : public QObject {
     const std::string original_ = "[PROPERTIES]\r\nlanguage=English\r\n; note\r\n[DATA]\r\n"
                                   "Zeb=900,800\r\nAsh=100,200\r\nMill=500,600\r\n[Extra]\r\nk=v";
 
-    bool saveDialogAsSpecified_ = false;
+    bool saveDialogAsExpected_ = false;
     QString notice_;
     QSize noticeSize_;
 
@@ -83,7 +83,7 @@ class EditorWindowTest : public QObject {
     void Answer(const std::string& path, bool ticked, QString* proposed = nullptr) {
         dialogs_->answer = [this, path, ticked, proposed](QDialog& dialog) {
             if (auto* save = qobject_cast<QFileDialog*>(&dialog)) {
-                saveDialogAsSpecified_ =
+                saveDialogAsExpected_ =
                     save->acceptMode() == QFileDialog::AcceptSave &&
                     !save->testOption(QFileDialog::DontConfirmOverwrite) &&
                     save->defaultSuffix().isEmpty() &&
@@ -177,7 +177,7 @@ private slots:
         Answer(File("NR_Engli.dat"), true, &proposed);
         Click("BitBtn1");
         QCOMPARE(proposed, QString::fromStdString(File("NR_Engli.dat")));
-        QVERIFY(saveDialogAsSpecified_);
+        QVERIFY(saveDialogAsExpected_);
         QCOMPARE(notice_, QStringLiteral("ORVD Map has saved the original file as NR_Engli.da~"));
         QCOMPARE(noticeSize_, QSize(231, 120));
         QCOMPARE(dialogs_->shown.back().text,

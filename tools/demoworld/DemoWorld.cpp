@@ -14,20 +14,20 @@
 
 namespace orvd::demo {
 
-DemoMap MakeDemoMap(const MapSpec& spec, const DemoOptions& options) {
+DemoMap MakeDemoMap(const MapPlan& plan, const DemoOptions& options) {
     DemoMap map;
-    map.Spec = spec;
-    map.Land = MakeTerrain(spec, options.Scale);
-    map.Picture = RenderRelief(spec, map.Land);
+    map.Plan = plan;
+    map.Land = MakeTerrain(plan, options.Scale);
+    map.Picture = RenderRelief(plan, map.Land);
     map.Overview = MakeOverview(map.Picture);
-    map.Places = FindPlaces(spec, map.Land);
+    map.Places = FindPlaces(plan, map.Land);
     const auto& languages = DemoLanguages();
     for (std::size_t l = 0; l < languages.size(); ++l) {
         std::vector<std::string> names;
         std::set<std::string> used;
         for (std::size_t i = 0; i < map.Places.size(); ++i) {
             for (std::uint64_t attempt = 0;; ++attempt) {
-                Random random(MixSeed(spec.Seed, i, (l + 1) * 1000 + attempt));
+                Random random(MixSeed(plan.Seed, i, (l + 1) * 1000 + attempt));
                 std::string name = MakePlaceName(languages[l].Id, map.Places[i].Kind, random);
                 if (used.insert(FoldedText(name)).second) {
                     names.push_back(std::move(name));
@@ -42,7 +42,7 @@ DemoMap MakeDemoMap(const MapSpec& spec, const DemoOptions& options) {
 
 void WriteDemoMap(const std::string& folder, const DemoMap& map, int quality) {
     const std::string dir = folder.empty() || folder.back() == '/' ? folder : folder + "/";
-    const std::string& code = map.Spec.Code;
+    const std::string& code = map.Plan.Code;
     WriteFileReplacing(dir + code + ".map", EncodeJpeg(map.Picture, quality));
     WriteFileReplacing(dir + code + "_small.map", EncodeJpeg(map.Overview, quality));
     std::vector<Point> points;
@@ -65,8 +65,8 @@ void MakeDemoWorld(const std::string& folder, const DemoOptions& options) {
     if (error || !std::filesystem::is_directory(folder))
         throw Error("Cannot make the folder " + folder +
                     (error ? ": " + error.message() : std::string(": a file has that name")));
-    for (const MapSpec& spec : DemoMaps(options.Seed))
-        WriteDemoMap(folder, MakeDemoMap(spec, options), options.Quality);
+    for (const MapPlan& plan : DemoMaps(options.Seed))
+        WriteDemoMap(folder, MakeDemoMap(plan, options), options.Quality);
 }
 
 } // namespace orvd::demo

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "MapSpec.h"
+#include "MapPlan.h"
 #include "PlaceFinder.h"
 #include "Terrain.h"
 #include "base/Image.h"
@@ -19,7 +19,7 @@ struct DemoOptions {
 
 // One generated map with everything its files are made of.
 struct DemoMap {
-    MapSpec Spec;
+    MapPlan Plan;
     Terrain Land;
     Image Picture;
     Image Overview;
@@ -29,7 +29,7 @@ struct DemoMap {
     std::vector<std::vector<std::string>> Names;
 };
 
-DemoMap MakeDemoMap(const MapSpec& spec, const DemoOptions& options);
+DemoMap MakeDemoMap(const MapPlan& plan, const DemoOptions& options);
 
 // Writes code.map and code_small.map (JPEG) and one locations file per language, named by the
 // map code and the first five bytes of the language's display name (NR_Engli.dat). An earlier

@@ -23,8 +23,8 @@ struct Candidate {
 
 class Finder {
 public:
-    Finder(const MapSpec& spec, const Terrain& t)
-        : spec_(spec), t_(t), random_(MixSeed(spec.Seed, 77)) {
+    Finder(const MapPlan& plan, const Terrain& t)
+        : plan_(plan), t_(t), random_(MixSeed(plan.Seed, 77)) {
         const std::size_t cells = t.Flow.size();
         river_.resize(cells);
         for (std::size_t c = 0; c < cells; ++c)
@@ -32,7 +32,7 @@ public:
     }
 
     std::vector<Place> Run() {
-        const float area = float(spec_.Width) * float(spec_.Height);
+        const float area = float(plan_.Width) * float(plan_.Height);
         const float spacing = std::sqrt(area / 45.f);
         Take(Lakes(), 6, spacing * 0.5f);
         Take(Peaks(), 6, spacing * 0.9f);
@@ -295,7 +295,7 @@ private:
         return list;
     }
 
-    const MapSpec& spec_;
+    const MapPlan& plan_;
     const Terrain& t_;
     Random random_;
     std::vector<std::uint8_t> river_;
@@ -305,8 +305,8 @@ private:
 
 } // namespace
 
-std::vector<Place> FindPlaces(const MapSpec& spec, const Terrain& terrain) {
-    return Finder(spec, terrain).Run();
+std::vector<Place> FindPlaces(const MapPlan& plan, const Terrain& terrain) {
+    return Finder(plan, terrain).Run();
 }
 
 } // namespace orvd::demo

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "MapSpec.h"
+#include "MapPlan.h"
 #include "Terrain.h"
 #include "base/Rect.h"
 
@@ -21,6 +21,6 @@ struct Place {
 // The named places of a map where the terrain really has them: towns on coasts, rivers and lake
 // shores, peaks, passes (saddles between heights), lakes, capes, bays and forests. Deterministic;
 // at least 40 places on any of the demo maps, kept apart so their names do not crowd.
-std::vector<Place> FindPlaces(const MapSpec& spec, const Terrain& terrain);
+std::vector<Place> FindPlaces(const MapPlan& plan, const Terrain& terrain);
 
 } // namespace orvd::demo

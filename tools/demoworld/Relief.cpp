@@ -52,9 +52,9 @@ Rgb LandColour(float e, float wet) {
 
 } // namespace
 
-Image RenderRelief(const MapSpec& spec, const Terrain& t) {
+Image RenderRelief(const MapPlan& plan, const Terrain& t) {
     Image picture(t.Width, t.Height);
-    const Noise crowns(MixSeed(spec.Seed, 22));
+    const Noise crowns(MixSeed(plan.Seed, 22));
     const float unit = 1.f / t.Scale;
     // Slopes per unit, exaggerated so that hills read at a glance.
     const float relief = 200.f * t.Scale * 0.5f;

@@ -55,27 +55,27 @@ struct Noises {
     Noise continent, detail, fine, belts, ridges, climate;
 };
 
-void MakeElevation(const MapSpec& spec, Terrain& t) {
-    const Noises n(spec.Seed);
+void MakeElevation(const MapPlan& plan, Terrain& t) {
+    const Noises n(plan.Seed);
     const float unit = 1.f / t.Scale;
-    const float w = float(spec.Width);
-    const float h = float(spec.Height);
+    const float w = float(plan.Width);
+    const float h = float(plan.Height);
     const CoarseField continent(t.Width, t.Height, [&](float x, float y) {
         const float u = x * unit;
         const float v = y * unit;
         const float nx = u / w;
         const float ny = v / h;
-        const float pull = spec.SeaWest * EdgePull(nx) + spec.SeaEast * EdgePull(1.f - nx) +
-                           spec.SeaNorth * EdgePull(ny) + spec.SeaSouth * EdgePull(1.f - ny);
-        return 0.5f * n.continent.Fbm(u / 1500.f, v / 1500.f, 4) + spec.Land - 0.9f * pull + 0.1f +
+        const float pull = plan.SeaWest * EdgePull(nx) + plan.SeaEast * EdgePull(1.f - nx) +
+                           plan.SeaNorth * EdgePull(ny) + plan.SeaSouth * EdgePull(1.f - ny);
+        return 0.5f * n.continent.Fbm(u / 1500.f, v / 1500.f, 4) + plan.Land - 0.9f * pull + 0.1f +
                0.24f * n.detail.FbmPart(u / 300.f, v / 300.f, 0, 2, 6, 0.45f);
     });
     const CoarseField belts(t.Width, t.Height, [&](float x, float y) {
         return Smoothstep(0.05f, 0.45f,
-                          n.belts.Fbm(x * unit / 1700.f, y * unit / 1700.f, 2) + spec.Mountains);
+                          n.belts.Fbm(x * unit / 1700.f, y * unit / 1700.f, 2) + plan.Mountains);
     });
     const CoarseField climate(t.Width, t.Height, [&](float x, float y) {
-        return 0.5f + 0.4f * n.climate.Fbm(x * unit / 900.f, y * unit / 900.f, 3) + spec.Wetness;
+        return 0.5f + 0.4f * n.climate.Fbm(x * unit / 900.f, y * unit / 900.f, 3) + plan.Wetness;
     });
 
     ParallelRows(t.Height, [&](int y0, int y1) {
@@ -167,11 +167,11 @@ void MakeFlow(Terrain& t) {
 
 // Basins deeper than a small margin somewhere become lakes, shallow rims included; the largest
 // ones are kept.
-void MakeLakes(const MapSpec& spec, Terrain& t) {
+void MakeLakes(const MapPlan& plan, Terrain& t) {
     const int gw = t.GridWidth;
     const std::vector<float>& filled = t.GridLevel;
     const std::size_t count = filled.size();
-    const float depth = 0.012f - 0.01f * spec.Wetness;
+    const float depth = 0.012f - 0.01f * plan.Wetness;
     std::vector<std::uint8_t> basin(count, 0);
     for (std::size_t c = 0; c < count; ++c)
         basin[c] = t.GridElevation[c] >= 0.f && filled[c] - t.GridElevation[c] > 1e-6f;
@@ -209,7 +209,7 @@ void MakeLakes(const MapSpec& spec, Terrain& t) {
     const float cellArea = float(t.Cell) * float(t.Cell) / (t.Scale * t.Scale);
     t.LakeOf.assign(count, -1);
     for (Lake& lake : lakes) {
-        if (int(t.Lakes.size()) >= spec.MaxLakes || float(lake.Cells.size()) * cellArea < 2500.f)
+        if (int(t.Lakes.size()) >= plan.MaxLakes || float(lake.Cells.size()) * cellArea < 2500.f)
             break;
         for (const int c : lake.Cells)
             t.LakeOf[std::size_t(c)] = std::int32_t(t.Lakes.size());
@@ -241,12 +241,12 @@ void StrokeRiver(Terrain& t, float x0, float y0, float x1, float y1, float width
     }
 }
 
-void MakeRivers(const MapSpec& spec, Terrain& t) {
+void MakeRivers(const MapPlan& plan, Terrain& t) {
     const int gw = t.GridWidth;
-    t.RiverFlow = 16000.f * (1.f - 0.5f * spec.Wetness);
+    t.RiverFlow = 16000.f * (1.f - 0.5f * plan.Wetness);
     // River points wander smoothly off the grid, and each course is drawn as curves through
     // the midpoints between cells, so rivers meander instead of following the grid.
-    const Noise wander(MixSeed(spec.Seed, 98));
+    const Noise wander(MixSeed(plan.Seed, 98));
     const float unit = 1.f / t.Scale;
     auto point = [&](int c, float& x, float& y) {
         const float cx = (float(c % gw) + 0.5f) * float(t.Cell);
@@ -298,8 +298,8 @@ void MakeRivers(const MapSpec& spec, Terrain& t) {
     }
 }
 
-void Classify(const MapSpec& spec, Terrain& t) {
-    const Noise patches(MixSeed(spec.Seed, 21));
+void Classify(const MapPlan& plan, Terrain& t) {
+    const Noise patches(MixSeed(plan.Seed, 21));
     const float unit = 1.f / t.Scale;
     const CoarseField woods(t.Width, t.Height, [&](float x, float y) {
         return 0.3f * patches.Fbm(x * unit / 140.f, y * unit / 140.f, 3);
@@ -349,18 +349,18 @@ void Classify(const MapSpec& spec, Terrain& t) {
 
 } // namespace
 
-Terrain MakeTerrain(const MapSpec& spec, float scale) {
+Terrain MakeTerrain(const MapPlan& plan, float scale) {
     Terrain t;
     t.Scale = scale;
-    t.Width = std::max(1, int(std::lround(float(spec.Width) * scale)));
-    t.Height = std::max(1, int(std::lround(float(spec.Height) * scale)));
+    t.Width = std::max(1, int(std::lround(float(plan.Width) * scale)));
+    t.Height = std::max(1, int(std::lround(float(plan.Height) * scale)));
     const std::size_t pixels = std::size_t(t.Width) * std::size_t(t.Height);
     t.Elevation.resize(pixels);
     t.Moisture.resize(pixels);
     t.Water.assign(pixels, 0);
     t.Cover.resize(pixels);
     t.Forest.resize(pixels);
-    MakeElevation(spec, t);
+    MakeElevation(plan, t);
 
     t.Cell = std::max(2, int(std::lround(4.f * scale)));
     t.GridWidth = (t.Width + t.Cell - 1) / t.Cell;
@@ -369,9 +369,9 @@ Terrain MakeTerrain(const MapSpec& spec, float scale) {
     for (int c = 0; c < int(t.GridElevation.size()); ++c)
         t.GridElevation[std::size_t(c)] = t.ElevationAt(t.CellX(c), t.CellY(c));
     MakeFlow(t);
-    MakeLakes(spec, t);
-    MakeRivers(spec, t);
-    Classify(spec, t);
+    MakeLakes(plan, t);
+    MakeRivers(plan, t);
+    Classify(plan, t);
     return t;
 }
 

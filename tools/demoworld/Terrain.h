@@ -1,6 +1,6 @@
 #pragma once
 
-#include "MapSpec.h"
+#include "MapPlan.h"
 
 #include <algorithm>
 #include <cstdint>
@@ -53,7 +53,7 @@ struct Terrain {
     int CellY(int cell) const { return std::min(Height - 1, (cell / GridWidth) * Cell + Cell / 2); }
 };
 
-// Makes the terrain of `spec` at `scale` (1 gives the map's full size). Deterministic.
-Terrain MakeTerrain(const MapSpec& spec, float scale);
+// Makes the terrain of `plan` at `scale` (1 gives the map's full size). Deterministic.
+Terrain MakeTerrain(const MapPlan& plan, float scale);
 
 } // namespace orvd::demo

@@ -9,7 +9,7 @@ namespace orvd::demo {
 // One map of the demo world: its code, size and the character of its land. Sizes are those of
 // the main picture at scale 1; every length in the generator is measured in these pixels
 // ("units"), so a smaller scale draws the same world with fewer pixels.
-struct MapSpec {
+struct MapPlan {
     std::string Code;
     int Width = 0;
     int Height = 0;
@@ -23,6 +23,6 @@ struct MapSpec {
 };
 
 // NR, FM and BK of the one invented world, each with its seed derived from `worldSeed`.
-std::vector<MapSpec> DemoMaps(std::uint64_t worldSeed);
+std::vector<MapPlan> DemoMaps(std::uint64_t worldSeed);
 
 } // namespace orvd::demo
