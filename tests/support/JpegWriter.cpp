@@ -55,4 +55,13 @@ void WriteFile(const std::string& path, const std::string& bytes) {
         throw std::runtime_error("cannot write " + path);
 }
 
+Image PatternImage(int w, int h) {
+    Image image(w, h);
+    for (int y = 0; y < h; ++y)
+        for (int x = 0; x < w; ++x)
+            image.Set(x, y,
+                      MakePixel(std::uint8_t(x * 7), std::uint8_t(y * 3), std::uint8_t(x + y)));
+    return image;
+}
+
 } // namespace orvd::testing

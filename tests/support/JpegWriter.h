@@ -12,6 +12,9 @@ namespace orvd::testing {
 std::string EncodeJpeg(const Image& image, int quality = 90, bool grey = false,
                        bool progressive = false);
 
+// A w x h picture whose pixels differ from their neighbours, so a misplaced copy shows.
+Image PatternImage(int w, int h);
+
 // Writes bytes to a file; throws std::runtime_error when it cannot.
 void WriteFile(const std::string& path, const std::string& bytes);
 

@@ -22,20 +22,12 @@
 using namespace orvd;
 using orvd::testing::Child;
 using orvd::testing::EncodeJpeg;
+using orvd::testing::PatternImage;
 using orvd::testing::ScriptedDialogs;
 using orvd::testing::TempDir;
 using orvd::testing::WriteFile;
 
 namespace {
-
-Image Pattern(int w, int h) {
-    Image image(w, h);
-    for (int y = 0; y < h; ++y)
-        for (int x = 0; x < w; ++x)
-            image.Set(x, y,
-                      MakePixel(std::uint8_t(x * 7), std::uint8_t(y * 3), std::uint8_t(x + y)));
-    return image;
-}
 
 std::string ReadText(const std::string& path) {
     return ReadWholeFile(path).value_or("");
@@ -157,9 +149,9 @@ private slots:
     }
 
     void mainViewShowsTheMapOneToOneWithCrosshairAndOverviewMarker() {
-        const Image map = Pattern(1600, 1424);
+        const Image map = PatternImage(1600, 1424);
         WriteFile(dir_->File("NR.map"), EncodeJpeg(map, 92));
-        WriteFile(dir_->File("NR_small.map"), EncodeJpeg(Pattern(200, 178), 92));
+        WriteFile(dir_->File("NR_small.map"), EncodeJpeg(PatternImage(200, 178), 92));
         Image decoded, small;
         DecodeJpeg(ReadText(dir_->File("NR.map")), decoded);
         DecodeJpeg(ReadText(dir_->File("NR_small.map")), small);
@@ -205,8 +197,8 @@ private slots:
     }
 
     void idleWindowRendersNothingAndOneShowMapRendersOnce() {
-        WriteFile(dir_->File("NR.map"), EncodeJpeg(Pattern(800, 600)));
-        WriteFile(dir_->File("NR_small.map"), EncodeJpeg(Pattern(200, 150)));
+        WriteFile(dir_->File("NR.map"), EncodeJpeg(PatternImage(800, 600)));
+        WriteFile(dir_->File("NR_small.map"), EncodeJpeg(PatternImage(200, 150)));
         Program p = Start();
         QTest::qWait(200); // start-up settles: first exposure and size reports
         const int settled = p.form1->RenderCount();
@@ -226,9 +218,9 @@ private slots:
     }
 
     void filesInAnotherLetterCaseAreFoundAsWindowsFindsThem() {
-        const Image map = Pattern(300, 200);
+        const Image map = PatternImage(300, 200);
         WriteFile(dir_->File("nr.MAP"), EncodeJpeg(map));
-        WriteFile(dir_->File("Nr_Small.map"), EncodeJpeg(Pattern(100, 60)));
+        WriteFile(dir_->File("Nr_Small.map"), EncodeJpeg(PatternImage(100, 60)));
         WriteFile(dir_->File("nr_low.DAT"),
                   "[PROPERTIES]\r\nlanguage=Lowland\r\n[DATA]\r\nA=1,2\r\n");
         WriteSettings("Language=low\r\n");
@@ -247,7 +239,7 @@ private slots:
 
     void aPictureThatDoesNotDecodeDoesNotLeadOnToTheNextMap() {
         WriteFile(dir_->File("NR.map"), "");
-        WriteFile(dir_->File("FM.map"), EncodeJpeg(Pattern(300, 200)));
+        WriteFile(dir_->File("FM.map"), EncodeJpeg(PatternImage(300, 200)));
         WriteFile(dir_->File("NR_Engli.dat"), "[PROPERTIES]\r\nlanguage=English\r\n");
         Program p = Start("Testing"); // not the exact argument: an ordinary start
         MainState& s = p.form1->State();
@@ -265,7 +257,7 @@ private slots:
     }
 
     void testingShowsTheTestMapEvenWithMapPictures() {
-        WriteFile(dir_->File("BK.map"), EncodeJpeg(Pattern(300, 200)));
+        WriteFile(dir_->File("BK.map"), EncodeJpeg(PatternImage(300, 200)));
         Program p = Start("testing");
         QCOMPARE(p.form1->State().MapCode, std::string("TEST"));
         QCOMPARE(p.form1->State().MapBitmap.Width(), 1344);
@@ -276,7 +268,7 @@ private slots:
     }
 
     void onlyTheThirdMapPresentIsShown() {
-        WriteFile(dir_->File("BK.map"), EncodeJpeg(Pattern(300, 200)));
+        WriteFile(dir_->File("BK.map"), EncodeJpeg(PatternImage(300, 200)));
         Program p = Start();
         QCOMPARE(p.form1->State().MapCode, std::string("BK"));
         QCOMPARE(p.form1->State().MapBitmap.Width(), 300);
@@ -284,7 +276,7 @@ private slots:
     }
 
     void languagesAreListedByDisplayNameAndLoadTheirFile() {
-        WriteFile(dir_->File("NR.map"), EncodeJpeg(Pattern(400, 300)));
+        WriteFile(dir_->File("NR.map"), EncodeJpeg(PatternImage(400, 300)));
         WriteFile(dir_->File("NR_Engli.dat"),
                   "[PROPERTIES]\r\nlanguage=English\r\n[DATA]\r\nharbour=10,20\r\n"
                   "Zeal=30,40\r\nabbey=50,60\r\nBridge=500,70\r\n");
@@ -321,7 +313,7 @@ private slots:
     }
 
     void textsMeetQtThroughTheAnsiCodePage() {
-        WriteFile(dir_->File("NR.map"), EncodeJpeg(Pattern(100, 100)));
+        WriteFile(dir_->File("NR.map"), EncodeJpeg(PatternImage(100, 100)));
         WriteFile(dir_->File("NR_Engli.dat"), "[PROPERTIES]\r\nlanguage=Fran\xE7"
                                               "ais \x80\r\n"
                                               "[DATA]\r\n\x93"

@@ -19,20 +19,12 @@
 using namespace orvd;
 using orvd::testing::Child;
 using orvd::testing::EncodeJpeg;
+using orvd::testing::PatternImage;
 using orvd::testing::ScriptedDialogs;
 using orvd::testing::TempDir;
 using orvd::testing::WriteFile;
 
 namespace {
-
-Image Pattern(int w, int h) {
-    Image image(w, h);
-    for (int y = 0; y < h; ++y)
-        for (int x = 0; x < w; ++x)
-            image.Set(x, y,
-                      MakePixel(std::uint8_t(x * 7), std::uint8_t(y * 3), std::uint8_t(x + y)));
-    return image;
-}
 
 struct FakePicker final : CoordinatePicker {
     std::vector<Point> picked;
@@ -55,10 +47,10 @@ class NavigationWindowTest : public QObject {
     // Map 1600 x 1424 with its overview (scale 0.125), three locations, no crosshair.
     std::unique_ptr<TForm1> Start(const std::string& settings, bool overview = true) {
         WriteFile(dir_->File("ORVDMAP.ini"), "[Config]\r\nCross=0\r\n" + settings);
-        WriteFile(dir_->File("NR.map"), EncodeJpeg(Pattern(1600, 1424), 92));
+        WriteFile(dir_->File("NR.map"), EncodeJpeg(PatternImage(1600, 1424), 92));
         DecodeJpeg(*ReadWholeFile(dir_->File("NR.map")), map_);
         if (overview) {
-            WriteFile(dir_->File("NR_small.map"), EncodeJpeg(Pattern(200, 178), 92));
+            WriteFile(dir_->File("NR_small.map"), EncodeJpeg(PatternImage(200, 178), 92));
             DecodeJpeg(*ReadWholeFile(dir_->File("NR_small.map")), small_);
         }
         WriteFile(dir_->File("NR_Engli.dat"),

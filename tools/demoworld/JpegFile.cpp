@@ -8,24 +8,13 @@
 #include <jpeglib.h>
 // after jpeglib.h, which it needs
 #include "base/Error.h"
+#include "mapdata/JpegErrorManager.h"
 
 namespace orvd::demo {
 namespace {
 
-struct ErrorManager {
-    jpeg_error_mgr pub;
-    std::jmp_buf jump;
-    char message[JMSG_LENGTH_MAX];
-};
-
-[[noreturn]] void OnError(j_common_ptr info) {
-    auto* manager = reinterpret_cast<ErrorManager*>(info->err);
-    (*info->err->format_message)(info, manager->message);
-    std::longjmp(manager->jump, 1);
-}
-
 // Only C objects live between setjmp and the end, so a longjmp skips no destructor.
-bool Compress(jpeg_compress_struct& info, ErrorManager& errors, const Image& image, int quality,
+bool Compress(jpeg_compress_struct& info, JpegErrorManager& errors, const Image& image, int quality,
               unsigned char** buffer, unsigned long* size) {
     if (setjmp(errors.jump))
         return false;
@@ -54,9 +43,9 @@ std::string EncodeJpeg(const Image& image, int quality) {
     if (image.IsEmpty())
         throw Error("Cannot encode an empty picture");
     jpeg_compress_struct info{};
-    ErrorManager errors{};
+    JpegErrorManager errors{};
     info.err = jpeg_std_error(&errors.pub);
-    errors.pub.error_exit = OnError;
+    errors.pub.error_exit = OnJpegError;
     unsigned char* buffer = nullptr;
     unsigned long size = 0;
     const bool ok = Compress(info, errors, image, quality, &buffer, &size);

@@ -9,30 +9,18 @@
 #include <vector>
 // after jpeglib.h, which it needs
 #include "base/Error.h"
+#include "mapdata/JpegErrorManager.h"
 
 #include <jerror.h>
 
 namespace orvd {
 namespace {
 
-// libjpeg's default handler calls exit(); this one jumps back into DecodeJpeg instead.
-struct ErrorManager {
-    jpeg_error_mgr pub;
-    std::jmp_buf jump;
-    char message[JMSG_LENGTH_MAX];
-};
-
-[[noreturn]] void OnError(j_common_ptr info) {
-    auto* manager = reinterpret_cast<ErrorManager*>(info->err);
-    (*info->err->format_message)(info, manager->message);
-    std::longjmp(manager->jump, 1);
-}
-
 // Warnings (a file that ends early, which libjpeg fills up to the full size) go nowhere: the
 // picture counts as decoded, as libjpeg gives it.
 void OnMessage(j_common_ptr, int) {}
 
-void SetNoMemoryMessage(ErrorManager& errors, JDIMENSION width, JDIMENSION height) {
+void SetNoMemoryMessage(JpegErrorManager& errors, JDIMENSION width, JDIMENSION height) {
     std::snprintf(errors.message, sizeof errors.message,
                   "Picture size %u x %u needs more memory than is available", unsigned(width),
                   unsigned(height));
@@ -49,7 +37,7 @@ void CmykRowToPixels(const JSAMPLE* cmyk, Pixel* out, JDIMENSION width) {
 
 // Everything between setjmp and the end lives in plain C objects or in objects created before
 // setjmp, so a longjmp skips no destructor that matters.
-bool DecodeInto(jpeg_decompress_struct& info, ErrorManager& errors, std::string_view data,
+bool DecodeInto(jpeg_decompress_struct& info, JpegErrorManager& errors, std::string_view data,
                 Image& image, std::size_t memoryLimit, std::vector<JSAMPLE>& cmykRow) {
     if (setjmp(errors.jump)) {
         const int code = errors.pub.msg_code;
@@ -113,9 +101,9 @@ bool DecodeInto(jpeg_decompress_struct& info, ErrorManager& errors, std::string_
 void DecodeJpeg(std::string_view data, Image& image, std::size_t memoryLimit) {
     static_assert(sizeof(Pixel) == 4);
     jpeg_decompress_struct info{};
-    ErrorManager errors{};
+    JpegErrorManager errors{};
     info.err = jpeg_std_error(&errors.pub);
-    errors.pub.error_exit = OnError;
+    errors.pub.error_exit = OnJpegError;
     errors.pub.emit_message = OnMessage;
     std::vector<JSAMPLE> cmykRow;
 
