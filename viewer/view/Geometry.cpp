@@ -69,19 +69,21 @@ void Calculations(ViewGeometry& g, const Image* mapBitmap, const Image* smallMap
     g.CenterY = h / 2;
 }
 
+ClampRange ClampRangeOf(const ViewGeometry& g, int mapWidth, int mapHeight) {
+    return ClampRange{-i64(g.CenterX) - 20, i64(mapWidth) - g.CenterX + 20, -i64(g.CenterY) - 20,
+                      i64(mapHeight) - g.CenterY + 20};
+}
+
 void ClampView(ViewGeometry& g, int mapWidth, int mapHeight) {
-    const i64 minLeft = -i64(g.CenterX) - 20;
-    const i64 maxLeft = i64(mapWidth) - g.CenterX + 20;
-    const i64 minTop = -i64(g.CenterY) - 20;
-    const i64 maxTop = i64(mapHeight) - g.CenterY + 20;
-    if (g.ViewLeft < minLeft)
-        g.ViewLeft = SaturateToInt32(minLeft);
-    if (g.ViewLeft > maxLeft)
-        g.ViewLeft = SaturateToInt32(maxLeft);
-    if (g.ViewTop < minTop)
-        g.ViewTop = SaturateToInt32(minTop);
-    if (g.ViewTop > maxTop)
-        g.ViewTop = SaturateToInt32(maxTop);
+    const ClampRange r = ClampRangeOf(g, mapWidth, mapHeight);
+    if (g.ViewLeft < r.MinLeft)
+        g.ViewLeft = SaturateToInt32(r.MinLeft);
+    if (g.ViewLeft > r.MaxLeft)
+        g.ViewLeft = SaturateToInt32(r.MaxLeft);
+    if (g.ViewTop < r.MinTop)
+        g.ViewTop = SaturateToInt32(r.MinTop);
+    if (g.ViewTop > r.MaxTop)
+        g.ViewTop = SaturateToInt32(r.MaxTop);
 }
 
 Point ViewToMap(const ViewGeometry& g, Point view) {

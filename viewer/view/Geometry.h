@@ -86,6 +86,13 @@ long double OverviewScaleOf(int numerator, int denominator);
 // Keeps the map point under the crosshair within 20 pixels of the map; stores the result.
 void ClampView(ViewGeometry& g, int mapWidth, int mapHeight);
 
+// The positions ClampView allows: the map point under the crosshair at most 20 pixels beyond
+// the map's edges.
+struct ClampRange {
+    std::int64_t MinLeft, MaxLeft, MinTop, MaxTop;
+};
+ClampRange ClampRangeOf(const ViewGeometry& g, int mapWidth, int mapHeight);
+
 // A view pixel's map point.
 Point ViewToMap(const ViewGeometry& g, Point view);
 // The (ViewLeft, ViewTop) that puts map point `map` under the crosshair.

@@ -53,10 +53,9 @@ bool MapAnimation::MoveMap(ViewGeometry& g, std::int32_t x, std::int32_t y, bool
 }
 
 void MapAnimation::Tick(ViewGeometry& g, int mapWidth, int mapHeight) {
-    const bool xArrived = TickAxis(g.ViewLeft, StepX, TargetLeft, -i64(g.CenterX) - 20,
-                                   i64(mapWidth) - g.CenterX + 20);
-    const bool yArrived = TickAxis(g.ViewTop, StepY, TargetTop, -i64(g.CenterY) - 20,
-                                   i64(mapHeight) - g.CenterY + 20);
+    const ClampRange r = ClampRangeOf(g, mapWidth, mapHeight);
+    const bool xArrived = TickAxis(g.ViewLeft, StepX, TargetLeft, r.MinLeft, r.MaxLeft);
+    const bool yArrived = TickAxis(g.ViewTop, StepY, TargetTop, r.MinTop, r.MaxTop);
     if (xArrived && yArrived)
         animating_ = false;
 }
