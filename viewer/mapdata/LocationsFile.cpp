@@ -173,6 +173,24 @@ void WriteLocationsFile(const std::string& path, std::string_view languageName,
     }
 }
 
+namespace {
+
+// The file a save replaces, whole. A file above the profile files' cap is refused with the cap's
+// message, any other failure with `unreadable`.
+std::string ReadOldFile(const std::string& path, const std::string& unreadable) {
+    std::optional<std::string> bytes = ReadWholeFile(path, ProfileStorage::kMaxFileBytes);
+    if (!bytes) {
+        std::error_code ec;
+        const auto size = std::filesystem::file_size(path, ec);
+        throw Error(!ec && size > ProfileStorage::kMaxFileBytes
+                        ? ProfileStorage::TooLargeMessage(path)
+                        : unreadable);
+    }
+    return std::move(*bytes);
+}
+
+} // namespace
+
 std::string ComposeLocationsFile(std::string bytes, std::string_view languageName,
                                  const std::vector<std::string>& names,
                                  const std::vector<Point>& points) {
@@ -214,15 +232,8 @@ std::string ComposeLocationsFile(std::string bytes, std::string_view languageNam
 void SaveLocationsFile(const std::string& path, std::string_view languageName,
                        const std::vector<std::string>& names, const std::vector<Point>& points,
                        ProfileStorage* storage) {
-    std::string old;
-    if (FileExists(path)) {
-        // An unreadable file must not be taken for an empty one and lose its other sections.
-        std::optional<std::string> bytes = ReadWholeFile(path);
-        if (!bytes) {
-            throw Error("Unable to write to " + path);
-        }
-        old = std::move(*bytes);
-    }
+    // An unreadable file must not be taken for an empty one and lose its other sections.
+    std::string old = FileExists(path) ? ReadOldFile(path, "Unable to write to " + path) : "";
     const std::string composed = ComposeLocationsFile(std::move(old), languageName, names, points);
     (storage ? *storage : ProfileStorage::Default()).Store(path, composed);
 }
@@ -249,17 +260,10 @@ std::string BackupContent(std::string_view bytes) {
 }
 
 std::string MakeBackup(const std::string& path, ProfileStorage* storage) {
-    const std::optional<std::string> bytes = ReadWholeFile(path, ProfileStorage::kMaxFileBytes);
-    if (!bytes) {
-        std::error_code ec;
-        const auto size = std::filesystem::file_size(path, ec);
-        throw Error(!ec && size > ProfileStorage::kMaxFileBytes
-                        ? ProfileStorage::TooLargeMessage(path)
-                        : "Cannot open file " + path);
-    }
+    const std::string bytes = ReadOldFile(path, "Cannot open file " + path);
     const std::string backup = BackupPath(path);
     try {
-        (storage ? *storage : ProfileStorage::Default()).Store(backup, BackupContent(*bytes));
+        (storage ? *storage : ProfileStorage::Default()).Store(backup, BackupContent(bytes));
     } catch (const Error&) {
         throw Error("Cannot create file " + backup);
     }
