@@ -1,6 +1,7 @@
 #include "app/Settings.h"
 
 #include "base/Error.h"
+#include "base/FileSystem.h"
 #include "base/ProfileFile.h"
 
 #include <algorithm>
@@ -26,13 +27,7 @@ ColorValue ReadColor(const ProfileFile& file, const char* key, const char* defau
 } // namespace
 
 std::string SettingsFileName(std::string_view programPath) {
-    const auto slash = programPath.find_last_of('/');
-    const auto nameStart = slash == std::string_view::npos ? 0 : slash + 1;
-    const auto dot = programPath.find_last_of('.');
-    if (dot != std::string_view::npos && dot >= nameStart) {
-        programPath = programPath.substr(0, dot);
-    }
-    return std::string(programPath) + ".ini";
+    return ChangeExtension(std::string(programPath), ".ini");
 }
 
 int ClampAnimationSpeed(long long speed) {

@@ -54,6 +54,11 @@ std::string DirectoryOf(const std::string& path) {
     return path.substr(0, slash + 1);
 }
 
+std::string FileNamePart(std::string_view path) {
+    const std::size_t slash = path.find_last_of('/');
+    return std::string(slash == std::string_view::npos ? path : path.substr(slash + 1));
+}
+
 std::string ChangeExtension(const std::string& path, const std::string& extension) {
     const auto slash = path.find_last_of('/');
     const auto dot = path.find_last_of('.');

@@ -2,6 +2,7 @@
 
 #include <optional>
 #include <string>
+#include <string_view>
 
 namespace orvd {
 
@@ -23,6 +24,10 @@ std::optional<std::string> ReadWholeFile(const std::string& path,
 // The directory part of a file path, trailing separator included ("/opt/orvd/ORVDMAP" gives
 // "/opt/orvd/"); "./" for a bare file name.
 std::string DirectoryOf(const std::string& path);
+
+// The file name part of a path, without its directory ("/opt/orvd/NR_Engli.dat" gives
+// "NR_Engli.dat").
+std::string FileNamePart(std::string_view path);
 
 // The path with its extension (the last "." of the file name and what follows) replaced by
 // `extension`; a name without extension gets `extension` appended.

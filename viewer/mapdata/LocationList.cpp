@@ -1,5 +1,6 @@
 #include "mapdata/LocationList.h"
 
+#include "base/FileSystem.h"
 #include "mapdata/LocationsFile.h"
 #include "mapdata/SortLocations.h"
 

@@ -62,11 +62,6 @@ std::string NewLocationsFileName(std::string_view code, std::string_view languag
     return LocationsFileName(code, languageName.substr(0, kLanguageTagLength));
 }
 
-std::string FileNamePart(std::string_view path) {
-    const std::size_t slash = path.find_last_of('/');
-    return std::string(slash == std::string_view::npos ? path : path.substr(slash + 1));
-}
-
 std::string BackupPath(const std::string& path) {
     return ChangeExtension(path, std::string(kBackupExtension));
 }

@@ -29,9 +29,6 @@ std::string LocationsFileName(std::string_view code, std::string_view tag);
 // name (all of it when shorter) + ".dat". Not checked for characters a file name cannot hold.
 std::string NewLocationsFileName(std::string_view code, std::string_view languageName);
 
-// The file-name part of a path: everything after its last "/".
-std::string FileNamePart(std::string_view path);
-
 // The backup's path: the extension of the file name (from its last "." on) replaced by ".da~",
 // or ".da~" appended when the name has no ".".
 std::string BackupPath(const std::string& path);
