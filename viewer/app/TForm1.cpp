@@ -52,7 +52,6 @@ constexpr int kClientWidth = kInitialOuterWidth - kFrameWidth;    // 655
 constexpr int kClientHeight = kInitialOuterHeight - kFrameHeight; // 424
 constexpr int kMinOuterWidth = 400;
 constexpr int kMinOuterHeight = 470;
-constexpr const char* kHelpContext = "helpContext";
 
 QFrame* MakeLoweredFrame(QWidget* parent, const char* name) {
     auto* frame = new QFrame(parent);
@@ -139,7 +138,7 @@ void TForm1::BuildControls() {
     ComboBox1->setMaxVisibleItems(12);
     // Styles drop a list that cannot be typed in as a menu of every row; a plain list keeps 12.
     ComboBox1->setStyleSheet(QStringLiteral("QComboBox { combobox-popup: 0; }"));
-    ComboBox1->setProperty(kHelpContext, 101);
+    SetHelpContext(ComboBox1, 101);
     // Only the user's choice moves the view, never the program's filling of the list.
     connect(ComboBox1, &QComboBox::activated, this,
             [this] { RunHandler(this, [this] { ComboBox1Change(); }); });
@@ -157,7 +156,7 @@ void TForm1::BuildControls() {
     ComboBox2->setGeometry(6, 68, 209, 21);
     ComboBox2->setEditable(true);
     ComboBox2->setInsertPolicy(QComboBox::NoInsert);
-    ComboBox2->setProperty(kHelpContext, 102);
+    SetHelpContext(ComboBox2, 102);
     // Keys reach the box, which hands them to its line edit directly, past any filter there.
     ComboBox2->installEventFilter(this);
     connect(ComboBox2, &QComboBox::activated, this,
@@ -173,7 +172,7 @@ void TForm1::BuildControls() {
     TrackBar1->setPageStep(10);
     TrackBar1->setTickInterval(10);
     TrackBar1->setTickPosition(QSlider::TicksBelow);
-    TrackBar1->setProperty(kHelpContext, 103);
+    SetHelpContext(TrackBar1, 103);
     Label4 = MakeLabel(Panel1, "Label4", QStringLiteral("Slow"), 8, 148);
     Label5 = MakeLabel(Panel1, "Label5", QStringLiteral("Fast"), 139, 148);
 
@@ -372,7 +371,7 @@ void TForm1::PopupMenu1Popup(QWidget* component, QPoint globalPos) {
 void TForm1::Whatsthis1Click() {
     if (!popupComponent_)
         return;
-    const int context = popupComponent_->property(kHelpContext).toInt();
+    const int context = HelpContextOf(popupComponent_);
     if (context > 0)
         HelpViewer::Instance().ShowPopup(context, popupComponent_);
 }

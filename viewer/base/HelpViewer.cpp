@@ -42,6 +42,14 @@ QString TopicHtml(const HelpTopic& topic) {
 
 } // namespace
 
+void SetHelpContext(QWidget* control, int context) {
+    control->setProperty("helpContext", context);
+}
+
+int HelpContextOf(const QWidget* control) {
+    return control->property("helpContext").toInt();
+}
+
 HelpViewer& HelpViewer::Instance() {
     static HelpViewer viewer;
     return viewer;

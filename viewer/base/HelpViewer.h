@@ -11,6 +11,10 @@ namespace orvd {
 
 class HelpFile;
 
+// A control's help context number, read by "What's this?"; 0 when it has none.
+void SetHelpContext(QWidget* control, int context);
+int HelpContextOf(const QWidget* control);
+
 // Stands in for the platform's help system: opens the help file's contents in a help window and
 // shows a topic by context number as a pop-up beside a control. A missing or unreadable help
 // file shows nothing. The file is read afresh on every request, as the help system would.

@@ -33,8 +33,6 @@ TForm3* Form3 = nullptr;
 
 namespace {
 
-constexpr const char* kHelpContext = "helpContext";
-
 EditorWindowHost& HostOf(QWidget* owner) {
     auto* host = dynamic_cast<EditorWindowHost*>(owner);
     if (!host)
@@ -113,17 +111,13 @@ TForm3::~TForm3() {
 
 void TForm3::BuildControls() {
     const auto label = [this](const char* name, const char* text, int x, int y) {
-        auto* l = new QLabel(QString::fromLatin1(text), this);
-        l->setObjectName(name);
-        l->move(x, y);
-        l->adjustSize();
-        return l;
+        return MakeLabel(this, name, QString::fromLatin1(text), x, y);
     };
     const auto edit = [this](const char* name, const QRect& geometry, int context) {
         auto* e = new QLineEdit(this);
         e->setObjectName(name);
         e->setGeometry(geometry);
-        e->setProperty(kHelpContext, context);
+        SetHelpContext(e, context);
         return e;
     };
     const auto button = [this](const char* name, const char* text, const char* hint,
@@ -132,7 +126,7 @@ void TForm3::BuildControls() {
         b->setObjectName(name);
         b->setGeometry(geometry);
         b->setToolTip(QString::fromLatin1(hint));
-        b->setProperty(kHelpContext, context);
+        SetHelpContext(b, context);
         b->setAutoDefault(false); // Enter in a field presses nothing
         return b;
     };
@@ -149,7 +143,7 @@ void TForm3::BuildControls() {
     ListBox1->setObjectName("ListBox1");
     ListBox1->setGeometry(8, 88, 263, 104);
     ListBox1->setSelectionMode(QAbstractItemView::SingleSelection);
-    ListBox1->setProperty(kHelpContext, 304);
+    SetHelpContext(ListBox1, 304);
     Button1 = button("Button1", "&New", "Create a new location.", QRect(280, 8, 73, 25), 305);
     Button4 = button("Button4", "A&pply", "Apply changes.", QRect(280, 36, 73, 25), 306);
     Button3 = button("Button3", "&Add", "Add this location.", QRect(280, 64, 73, 25), 307);
@@ -227,8 +221,8 @@ bool TForm3::eventFilter(QObject* watched, QEvent* event) {
     }
     if (event->type() == QEvent::WhatsThis) {
         auto* control = qobject_cast<QWidget*>(watched);
-        if (control && control->property(kHelpContext).isValid()) {
-            HelpViewer::Instance().ShowPopup(control->property(kHelpContext).toInt(), control);
+        if (control && HelpContextOf(control) > 0) {
+            HelpViewer::Instance().ShowPopup(HelpContextOf(control), control);
             return true;
         }
     }
