@@ -2,7 +2,7 @@
 // The few operating-system services the library needs: movable memory blocks, thread-local slots
 // and a byte move. On Windows they are KERNEL32's global memory and TLS routines and MSVCRT's
 // memmove (PlatformWin32.cpp); elsewhere a small layer of our own with the same behaviour
-// (PlatformPosix.cpp).
+// (PlatformPosix.cpp for the blocks, PlatformPosixSlots.cpp for the rest).
 
 #include <cstddef>
 #include <cstdint>
