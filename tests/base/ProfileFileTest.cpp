@@ -11,6 +11,7 @@
 #include <gtest/gtest.h>
 #include <sys/mount.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 namespace orvd {
@@ -326,6 +327,42 @@ TEST_F(ProfileDiskTest, CreatesAndRewritesAFileKeepingItsMode) {
     EXPECT_EQ(st.st_mode & 07777, 0640u);
     EXPECT_EQ(f.ReadText("Config", "Animate", ""), "0");
     EXPECT_EQ(EntriesInDir(), 1u); // no temporary file left behind
+}
+
+TEST_F(ProfileDiskTest, RemovesOnlyTheLeftoversOfKilledSavesOfTheSameFile) {
+    const pid_t ended = fork();
+    if (ended == 0) {
+        _exit(0);
+    }
+    ASSERT_GT(ended, 0);
+    waitpid(ended, nullptr, 0);
+    const std::string path = PathOf("NR_Engli.dat");
+    const std::string gone = "NR_Engli.dat.~" + std::to_string(ended) + "-0";
+    const std::string mine = "NR_Engli.dat.~" + std::to_string(getpid()) + "-7";
+    const std::vector<std::string> kept = {
+        "NR_Engli.dat.~" + std::to_string(getppid()) + "-1", // its writer still runs
+        "NR_Neder.dat.~" + std::to_string(ended) + "-0",     // another file's
+        "NR_Engli.dat.~" + std::to_string(ended) + "-",
+        "NR_Engli.dat.~" + std::to_string(ended) + "-1x",
+        "NR_Engli.dat.~x-1",
+        "NR_Engli.da~",
+    };
+    Put(path, "[DATA]\r\nA=1,2\r\n");
+    for (const std::string& name : kept) {
+        Put(PathOf(name), "keep");
+    }
+    Put(PathOf(gone), "half a save");
+    Put(PathOf(mine), "half a save");
+    const std::string folder = "NR_Engli.dat.~" + std::to_string(ended) + "-2";
+    fs::create_directory(PathOf(folder));
+    ProfileFile(path).WriteText("DATA", "B", "3,4");
+    EXPECT_FALSE(fs::exists(PathOf(gone)));
+    EXPECT_FALSE(fs::exists(PathOf(mine)));
+    EXPECT_TRUE(fs::is_directory(PathOf(folder)));
+    for (const std::string& name : kept) {
+        EXPECT_EQ(Contents(PathOf(name)), "keep") << name;
+    }
+    EXPECT_EQ(Contents(path), "[DATA]\r\nA=1,2\r\nB=3,4\r\n");
 }
 
 TEST_F(ProfileDiskTest, WritesThroughASymbolicLink) {

@@ -4,9 +4,13 @@
 
 #include <cerrno>
 #include <climits>
+#include <csignal>
 #include <cstdint>
 #include <cstdlib>
+#include <dirent.h>
 #include <fcntl.h>
+#include <optional>
+#include <string_view>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -37,6 +41,56 @@ std::string ResolvedTarget(const std::string& path) {
     std::string target(real);
     std::free(real);
     return target;
+}
+
+constexpr std::string_view kTempMark = ".~";
+
+// The name of a temporary file of `file` (a bare name): file + ".~" + pid + "-" + counter.
+std::string TempName(std::string_view file, long pid, unsigned counter) {
+    return std::string(file) + std::string(kTempMark) + std::to_string(pid) + "-" +
+           std::to_string(counter);
+}
+
+// The writer's pid when `entry` is named exactly as TempName names a temporary file of `file`.
+std::optional<long> TempFileOwner(std::string_view entry, std::string_view file) {
+    if (entry.size() <= file.size() + kTempMark.size() || entry.substr(0, file.size()) != file ||
+        entry.substr(file.size(), kTempMark.size()) != kTempMark) {
+        return std::nullopt;
+    }
+    const std::string_view rest = entry.substr(file.size() + kTempMark.size());
+    const std::size_t dash = rest.find('-');
+    const auto digits = [](std::string_view text) {
+        return !text.empty() && text.size() <= 10 &&
+               text.find_first_not_of("0123456789") == std::string_view::npos;
+    };
+    if (dash == std::string_view::npos || !digits(rest.substr(0, dash)) ||
+        !digits(rest.substr(dash + 1))) {
+        return std::nullopt;
+    }
+    return std::stol(std::string(rest.substr(0, dash)));
+}
+
+// A save killed between writing its temporary file and the rename leaves that file behind; the
+// next save of the same file removes it. Only regular files named as the writer names them go,
+// and only those of a process that no longer runs (another one may be saving right now).
+void RemoveLeftoverTempFiles(const std::string& dir, const std::string& target) {
+    const std::string file = target.substr(target.find_last_of('/') + 1);
+    DIR* folder = opendir(dir.c_str());
+    if (folder == nullptr) {
+        return;
+    }
+    while (const dirent* entry = readdir(folder)) {
+        const std::optional<long> owner = TempFileOwner(entry->d_name, file);
+        if (!owner || (*owner != getpid() && (kill(pid_t(*owner), 0) == 0 || errno != ESRCH))) {
+            continue;
+        }
+        const std::string path = dir + "/" + entry->d_name;
+        struct stat st {};
+        if (lstat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode)) {
+            unlink(path.c_str());
+        }
+    }
+    closedir(folder);
 }
 
 } // namespace
@@ -102,11 +156,13 @@ void ProfileStorage::Store(const std::string& path, std::string_view bytes) {
         fail();
     }
 
+    RemoveLeftoverTempFiles(dir, target);
     static unsigned counter = 0;
     std::string temp;
     int fd = -1;
     for (int attempt = 0; attempt < 100 && fd < 0; ++attempt) {
-        temp = target + ".~" + std::to_string(getpid()) + "-" + std::to_string(counter++);
+        temp =
+            dir + "/" + TempName(target.substr(target.find_last_of('/') + 1), getpid(), counter++);
         fd = open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
         if (fd < 0 && errno != EEXIST) {
             break;

@@ -32,7 +32,9 @@ public:
     virtual std::string Load(const std::string& path) const;
 
     // Throws orvd::Error("Unable to write to " + path) when the file cannot be replaced; the
-    // old file is then unchanged and no temporary file is left.
+    // old file is then unchanged and no temporary file is left. Temporary files of this file
+    // that a killed save left behind (path + ".~" + pid + "-" + n, of a process that has
+    // ended) are removed first.
     virtual void Store(const std::string& path, std::string_view bytes);
 
     // The error for a file above kMaxFileBytes.
