@@ -91,6 +91,7 @@ TEST(LocationEditor, ButtonsFollowTheStateTable) {
     const Step name = [](LocationEditor& e) { e.Edit1Change("Mill"); };
     const Step x = [](LocationEditor& e) { e.Edit2Change("5", e.YText()); };
     const Step pick = [](LocationEditor& e) { e.PickPoint({-3, 7}); };
+    const Step pickSame = [](LocationEditor& e) { e.PickPoint(e.EditPoints()[1]); };
     const struct {
         const char* what;
         Step before, typing;
@@ -101,6 +102,11 @@ TEST(LocationEditor, ButtonsFollowTheStateTable) {
         {"selected, name", select, name, {false, false, true}, {true, true, false}},
         {"selected, x", select, x, {false, false, true}, {true, false, false}},
         {"selected, pick", select, pick, {false, false, true}, {true, false, false}},
+        {"selected, pick of its own point",
+         select,
+         pickSame,
+         {false, false, true},
+         {false, false, true}},
         {"new, name", fresh, name, {false, false, false}, {false, true, false}},
         {"deleted, name", selectThenDelete, name, {false, false, false}, {false, true, false}},
         {"deleted, x", selectThenDelete, x, {false, false, false}, {false, false, false}},
@@ -153,6 +159,7 @@ TEST(LocationEditor, AddAndApplyTakeOnlyValidFields) {
         EXPECT_EQ(e.Names()[0], row.taken ? row.name : "Ash") << row.x;
         EXPECT_EQ(e.EditPoints()[0], (row.taken ? row.point : Point{10, 20}));
         EXPECT_TRUE(e.NewLoc() && !e.Editing());
+        EXPECT_EQ(e.Selected(), row.taken ? -1 : 0) << "only a replaced item loses the selection";
     }
     Host host;
     LocationEditor e(host);
@@ -312,6 +319,21 @@ TEST_F(Saving, FailuresLoseNothing) {
     e.Button3Click();
     EXPECT_THROW(e.BitBtn1Click(prompts), Error);
     EXPECT_TRUE(prompts.proposed.empty());
+
+    // A name in the backups' extension would be its own backup: refused, the old one kept.
+    WriteFile(backup, "older backup");
+    LocationEditor b = Open();
+    prompts.choose = [&](const std::string&) { return backup; };
+    try {
+        b.BitBtn1Click(prompts);
+        ADD_FAILURE() << "saved over a backup";
+    } catch (const Error& error) {
+        EXPECT_EQ(std::string(error.what()),
+                  "Cannot save as " + backup +
+                      ": \".da~\" is the extension of backup files. Choose another name");
+    }
+    EXPECT_EQ(Slurp(backup), "older backup");
+    EXPECT_TRUE(prompts.notices.empty());
 
     // The chosen file vanished after the dialog: nothing to back up, the new file is written.
     LocationEditor v = Open();

@@ -83,9 +83,14 @@ void LocationEditor::Edit2Change(std::string_view x, std::string_view y) {
     deleteEnabled_ = false;
 }
 
+// A field set to the text it already holds does not change, so it does not count as typing.
 void LocationEditor::PickPoint(Point map) {
-    Edit2Change(std::to_string(map.x), y_);
-    Edit2Change(x_, std::to_string(map.y));
+    if (std::string x = std::to_string(map.x); x != x_) {
+        Edit2Change(x, y_);
+    }
+    if (std::string y = std::to_string(map.y); y != y_) {
+        Edit2Change(x_, y);
+    }
 }
 
 void LocationEditor::Edit2Enter() {
@@ -113,8 +118,8 @@ void LocationEditor::Button4Click() {
     if (FieldsValid()) {
         names_[std::size_t(selected_)] = name_;
         points_[std::size_t(selected_)] = FieldPoint();
+        selected_ = -1; // the item is replaced, and a replaced item is no longer selected
     }
-    selected_ = -1; // the item is replaced, and a replaced item is no longer selected
     Detach();
     editing_ = false;
 }
@@ -153,6 +158,7 @@ bool LocationEditor::BitBtn1Click(EditorPrompts& prompts) {
     const std::string proposed =
         DataFileName.front() == '/' ? DataFileName : host_.ProgramDirectory() + DataFileName;
     if (const std::optional<std::string> path = prompts.AskSavePath(proposed)) {
+        CheckNotBackupPath(*path);
         if (FileExists(*path)) {
             const std::string backup = MakeBackup(*path, storage_);
             if (AskBackup) {

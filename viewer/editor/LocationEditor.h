@@ -43,7 +43,7 @@ public:
     void Edit1Change(std::string_view name);
     void Edit2Change(std::string_view x, std::string_view y); // X or Y changed
     // A left click on the main view while PickMode is set: X and Y become the point's
-    // decimal texts, each counting as typing.
+    // decimal texts, each that changes counting as typing.
     void PickPoint(Point map);
     void Edit2Enter();
     void Edit2Exit();
@@ -53,8 +53,9 @@ public:
     void Button2Click(); // Delete
     // Done. Returns true when the dialog is to close: after saving, and after a cancelled save
     // dialog; false after the missing-language message. Throws orvd::Error for a list that
-    // cannot be saved (nothing asked, nothing written) and for a failed backup or write (the
-    // old file stays whole; the working list is kept).
+    // cannot be saved (nothing asked, nothing written), for a chosen name ending in ".da~"
+    // (nothing written), and for a failed backup or write (the old file stays whole; the working
+    // list is kept).
     bool BitBtn1Click(EditorPrompts& prompts);
     // Every way of closing.
     void FormClose();

@@ -66,6 +66,13 @@ std::string BackupPath(const std::string& path) {
     return ChangeExtension(path, std::string(kBackupExtension));
 }
 
+void CheckNotBackupPath(const std::string& path) {
+    if (BackupPath(path) == path) {
+        throw Error("Cannot save as " + path + ": \"" + std::string(kBackupExtension) +
+                    "\" is the extension of backup files. Choose another name");
+    }
+}
+
 CoordinateTexts SplitLocationValue(std::string_view value) {
     const std::size_t comma = value.find(',');
     if (comma == std::string_view::npos) {

@@ -33,6 +33,10 @@ std::string NewLocationsFileName(std::string_view code, std::string_view languag
 // or ".da~" appended when the name has no ".".
 std::string BackupPath(const std::string& path);
 
+// Throws orvd::Error when `path` cannot be saved with a backup because BackupPath(path) is
+// `path` itself (a name that ends in ".da~"): the backup would replace the very file it keeps.
+void CheckNotBackupPath(const std::string& path);
+
 // The coordinate texts of a location value: x before the first ",", y the at most four bytes
 // after it; without "," x is empty and y the first four bytes of the value.
 struct CoordinateTexts {
