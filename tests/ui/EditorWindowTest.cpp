@@ -7,6 +7,7 @@
 #include "app/TForm1.h"
 #include "base/FileSystem.h"
 #include "base/HelpViewer.h"
+#include "editor/LocationsSaveDialog.h"
 #include "editor/TForm3.h"
 
 #include <QAction>
@@ -22,7 +23,9 @@
 #include <QScreen>
 #include <QTest>
 #include <filesystem>
+#include <functional>
 #include <memory>
+#include <set>
 
 using namespace orvd;
 using orvd::testing::Child;
@@ -79,21 +82,26 @@ class EditorWindowTest : public QObject {
         QApplication::setActiveWindow(window);
         QTRY_COMPARE(QApplication::activeWindow(), window);
     }
-    // The answers of the save dialog (accepting `path`) and of the notice (box left `ticked`).
+    // The answers of the save dialog (accepting `path`, or its proposal when `path` is empty,
+    // through the dialog's own accept, which asks before replacing a file), of that question
+    // (yes) and of the notice (box left `ticked`).
     void Answer(const std::string& path, bool ticked, QString* proposed = nullptr) {
         dialogs_->answer = [this, path, ticked, proposed](QDialog& dialog) {
-            if (auto* save = qobject_cast<QFileDialog*>(&dialog)) {
+            if (auto* save = qobject_cast<LocationsSaveDialog*>(&dialog)) {
                 saveDialogAsExpected_ =
                     save->acceptMode() == QFileDialog::AcceptSave &&
-                    !save->testOption(QFileDialog::DontConfirmOverwrite) &&
                     save->defaultSuffix().isEmpty() &&
                     save->nameFilters() == QStringList{"Data files (*.dat)", "All files (*.*)"} &&
                     save->directory().absolutePath() + "/" == QString::fromStdString(dir_->Path());
                 if (proposed)
                     *proposed = save->selectedFiles().value(0);
-                save->selectFile(QString::fromStdString(path));
-                return int(QDialog::Accepted);
+                if (!path.empty())
+                    save->selectFile(QString::fromStdString(path));
+                save->accept();
+                return save->result();
             }
+            if (dialog.objectName() == "ReplaceQuestion")
+                return int(QMessageBox::Yes);
             if (dialog.objectName() == "Form4") {
                 notice_ = Child<QLabel>(&dialog, "Label1")->text() + " " +
                           Child<QLabel>(&dialog, "Label2")->text();
@@ -102,6 +110,44 @@ class EditorWindowTest : public QObject {
             }
             return int(QDialog::Accepted);
         };
+    }
+    // Typing characters that have no key of their own (QTest's key clicks take ASCII only).
+    static void TypeText(QWidget* widget, const QString& text) {
+        for (const QChar c : text)
+            QTest::sendKeyEvent(QTest::Click, widget, Qt::Key_unknown, QString(c), {});
+    }
+    // A left click as the window system delivers it, to the window under the pointer; the window
+    // is activated before the click or, as the window system may also do it, after it.
+    static void SystemClick(QWidget* widget, QPoint at, bool activateFirst = true) {
+        QWidget* window = widget->window();
+        if (activateFirst)
+            Activate(window);
+        QTest::mouseClick(window->windowHandle(), Qt::LeftButton, {}, widget->mapTo(window, at));
+        if (!activateFirst)
+            Activate(window);
+    }
+    static void SystemClick(QWidget* widget) { SystemClick(widget, widget->rect().center()); }
+    QStringList Shown() const {
+        QStringList names;
+        for (const auto& shown : dialogs_->shown)
+            names << shown.objectName;
+        return names;
+    }
+    // Ends the program (which writes its settings), runs `between`, and starts it again.
+    void Restart(const std::function<void()>& between = [] {}) {
+        form3_.reset();
+        form1_.reset();
+        between();
+        form1_ = std::make_unique<TForm1>(File("ORVDMAP"), "");
+        form3_ = std::make_unique<TForm3>(form1_->SettingsPath(), form1_.get());
+        form1_->show();
+        QTest::qWait(0);
+    }
+    QStringList Languages() {
+        QStringList languages;
+        for (QAction* item : Child<QMenu>(form1_.get(), "SelectLanguage1")->actions())
+            languages << item->text();
+        return languages;
     }
 
 private slots:
@@ -182,7 +228,10 @@ private slots:
         QCOMPARE(noticeSize_, QSize(231, 120));
         QCOMPARE(dialogs_->shown.back().text,
                  QString::fromStdString("Unable to write to " + File("NR_Engli.dat") + "."));
+        QCOMPARE(dialogs_->shown[1].text,
+                 QStringLiteral("NR_Engli.dat already exists.\nDo you want to replace it?"));
         QVERIFY(form3_->isVisible());
+        QCOMPARE(form3_->windowTitle(), QStringLiteral("Edit - NR_Engli.dat"));
         QCOMPARE(F3<QListWidget>("ListBox1")->count(), 3);
         QCOMPARE(ReadWholeFile(File("NR_Engli.dat")), original_);
         QCOMPARE(ReadWholeFile(File("NR_Engli.da~")), original_ + "\r\n");
@@ -191,9 +240,8 @@ private slots:
         dialogs_->shown.clear();
         Answer(File("NR_Engli.dat"), false);
         Click("BitBtn1");
-        QCOMPARE(dialogs_->shown.size(), size_t(2));
-        QCOMPARE(dialogs_->shown[0].objectName, QStringLiteral("SaveDialog1"));
-        QCOMPARE(dialogs_->shown[1].title, QStringLiteral("Question"));
+        QCOMPARE(Shown(), (QStringList{"SaveDialog1", "ReplaceQuestion", "Form4"}));
+        QCOMPARE(dialogs_->shown[2].title, QStringLiteral("Question"));
         QVERIFY(!form3_->isVisible());
         QVERIFY(!form3_->AskBackup());
         QVERIFY(edit->isEnabled() && fresh->isEnabled());
@@ -240,6 +288,16 @@ private slots:
         Child<QAction>(form1_.get(), "Whatsthis1")->trigger();
         QCOMPARE(HelpViewer::Instance().PopupContext(), 303);
 
+        // A character the code page lacks becomes "?" where it was typed.
+        auto* name = F3<QLineEdit>("Edit1");
+        Type("Edit1", "Mill");
+        name->setCursorPosition(2);
+        TypeText(name, QString::fromUtf8("Ω"));
+        QTest::sendKeyEvent(QTest::Click, name, Qt::Key_unknown, QString::fromUtf8("😀"), {});
+        QCOMPARE(name->text(), QStringLiteral("Mi??ll"));
+        QCOMPARE(name->cursorPosition(), 4);
+        Click("Button1");
+
         Type("Edit4", "Nederlands");
         QString proposed;
         Answer(File("NR_Neder.dat"), true, &proposed);
@@ -252,10 +310,108 @@ private slots:
         QVERIFY(!FileExists(File("NR_Neder.da~")));
         QCOMPARE(Items(Child<QComboBox>(form1_.get(), "ComboBox1")),
                  (QStringList{"Ash", "Mill", "Zeb"}));
-        QStringList languages;
-        for (QAction* item : Child<QMenu>(form1_.get(), "SelectLanguage1")->actions())
-            languages << item->text();
-        QCOMPARE(languages, (QStringList{"English", "Nederlands"}));
+        QCOMPARE(Languages(), (QStringList{"English", "Nederlands"}));
+    }
+
+    // Only the user's choice in the list selects a location: neither the focus that the list gets
+    // back when the editor is activated after a click on its button, nor the program's changes.
+    void applyAddAndDeleteAfterAPickEndInTheirState() {
+        Child<QAction>(form1_.get(), "Addlocations1")->trigger();
+        auto* list = F3<QListWidget>("ListBox1");
+        auto* paintBox = Child<QWidget>(form1_.get(), "PaintBox1");
+        const ViewGeometry& view = form1_->State().View;
+        const QPoint crosshair(view.CenterX, view.CenterY);
+        for (int round = 0; round < 24; ++round) {
+            const bool activateFirst = round % 2 == 0;
+            const QByteArray button =
+                QList<QByteArray>{"Button4", "Button3", "Button2"}[round / 2 % 3];
+            const QString what = QStringLiteral("round %1, %2").arg(round).arg(QString(button));
+            SystemClick(list->viewport(), list->visualItemRect(list->item(1)).center());
+            QVERIFY2(F3<QPushButton>("Button2")->isEnabled(), qPrintable(what));
+            SystemClick(F3<QLineEdit>("Edit3"));
+            // Delete stays enabled only when the pick leaves X and Y as they were.
+            SystemClick(paintBox, button == "Button2" ? crosshair : crosshair + QPoint(3, round));
+            if (button == "Button3") {
+                SystemClick(F3<QLineEdit>("Edit1"));
+                QTest::keyClick(form3_->windowHandle(), Qt::Key_2);
+            }
+            auto* pressed = F3<QPushButton>(button.constData());
+            QVERIFY2(pressed->isEnabled(), qPrintable(what));
+            Activate(form1_.get());
+            SystemClick(pressed, pressed->rect().center(), activateFirst);
+            QCoreApplication::processEvents();
+            QVERIFY2(F3<QLineEdit>("Edit1")->text().isEmpty() &&
+                         F3<QLineEdit>("Edit2")->text().isEmpty() &&
+                         F3<QLineEdit>("Edit3")->text().isEmpty(),
+                     qPrintable(what));
+            QVERIFY2(!F3<QPushButton>("Button4")->isEnabled() &&
+                         !F3<QPushButton>("Button3")->isEnabled() &&
+                         !F3<QPushButton>("Button2")->isEnabled(),
+                     qPrintable(what));
+            // Add leaves the selection as it was; Apply and Delete leave none.
+            QVERIFY2(list->selectedItems().size() == (button == "Button3" ? 1 : 0),
+                     qPrintable(what));
+        }
+        QCOMPARE(list->count(), 3);
+    }
+
+    // Qt names files in UTF-8, the program in Windows-1252: every name must reach the disk as
+    // the program's bytes, and come back from the dialog as them.
+    void languageNamesOutsideAsciiNameTheirFiles() {
+        const std::string spanish =
+            "[PROPERTIES]\r\nlanguage=Espa\xF1ol\r\n[DATA]\r\nPuerto=10,20\r\n";
+        Restart([&] {
+            WriteFile(File("NR_Espa\xF1.dat"), spanish);
+            WriteFile(File("ORVDMAP.ini"), "[Config]\r\nLanguage=Espa\xF1\r\n");
+            WriteFile(File("NR.map"), testing::EncodeJpeg(testing::PatternImage(400, 300)));
+        });
+        QCOMPARE(form1_->windowTitle(), QString::fromUtf8("Orvandel Map - Español"));
+
+        Child<QAction>(form1_.get(), "Addlocations1")->trigger();
+        QString proposed;
+        Answer("", true, &proposed);
+        Click("BitBtn1");
+        QCOMPARE(proposed,
+                 QString::fromStdString(dir_->Path()) + QString::fromUtf8("NR_Españ.dat"));
+        QCOMPARE(Shown(), (QStringList{"SaveDialog1", "ReplaceQuestion", "Form4"}));
+        QCOMPARE(dialogs_->shown[1].text,
+                 QString::fromUtf8("NR_Españ.dat already exists.\nDo you want to replace it?"));
+        QCOMPARE(notice_,
+                 QString::fromUtf8("ORVD Map has saved the original file as NR_Españ.da~"));
+        QVERIFY(!form3_->isVisible());
+        QCOMPARE(ReadWholeFile(File("NR_Espa\xF1.da~")), spanish);
+        QCOMPARE(
+            ReadWholeFile(File("NR_Espa\xF1.dat")),
+            std::string("[PROPERTIES]\r\nlanguage=Espa\xF1ol\r\n\r\n[DATA]\r\nPuerto=10,20\r\n"));
+
+        Child<QAction>(form1_.get(), "New1")->trigger();
+        TypeText(F3<QLineEdit>("Edit4"), QString::fromUtf8("Français"));
+        Type("Edit1", "Quai");
+        Type("Edit2", "30");
+        Type("Edit3", "40");
+        Click("Button3");
+        dialogs_->shown.clear();
+        Answer("", true, &proposed);
+        Click("BitBtn1");
+        QCOMPARE(proposed,
+                 QString::fromStdString(dir_->Path()) + QString::fromUtf8("NR_Franç.dat"));
+        QCOMPARE(Shown(), QStringList{"SaveDialog1"});
+        QCOMPARE(
+            ReadWholeFile(File("NR_Fran\xE7.dat")),
+            std::string("[PROPERTIES]\r\nlanguage=Fran\xE7\x61is\r\n\r\n[DATA]\r\nQuai=30,40\r\n"));
+        std::set<std::string> onDisk;
+        for (const auto& entry : std::filesystem::directory_iterator(dir_->Path()))
+            onDisk.insert(entry.path().filename().string());
+        QVERIFY(onDisk ==
+                (std::set<std::string>{"NR.map", "NR_Engli.dat", "NR_Espa\xF1.da~",
+                                       "NR_Espa\xF1.dat", "NR_Fran\xE7.dat", "ORVDMAP.ini"}));
+        QCOMPARE(Languages(), QString::fromUtf8("English Español Français").split(' '));
+
+        // The language chosen is the one the next start shows.
+        Child<QMenu>(form1_.get(), "SelectLanguage1")->actions().at(2)->trigger();
+        Restart();
+        QCOMPARE(form1_->windowTitle(), QString::fromUtf8("Orvandel Map - Français"));
+        QCOMPARE(Items(Child<QComboBox>(form1_.get(), "ComboBox1")), QStringList{"Quai"});
     }
 };
 

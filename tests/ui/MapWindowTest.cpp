@@ -5,6 +5,7 @@
 #include "WidgetLookup.h"
 #include "app/TForm1.h"
 #include "base/FileSystem.h"
+#include "base/QtText.h"
 #include "editor/TForm3.h"
 #include "mapdata/JpegDecoder.h"
 
@@ -323,6 +324,13 @@ private slots:
         QCOMPARE(p.form1->windowTitle(), QString::fromUtf8("Orvandel Map - Français €"));
         QCOMPARE(Child<QComboBox>(p.form1.get(), "ComboBox1")->itemText(0),
                  QString::fromUtf8("“Café”"));
+
+        // A data file's path: its folder as the system names it (UTF-8 here), its name as the
+        // program names it.
+        const std::string path = "/home/jos\xC3\xA9/orvd/NR_Fran\xE7.dat";
+        QCOMPARE(PathToQt(path), QString::fromUtf8("/home/josé/orvd/NR_Franç.dat"));
+        QCOMPARE(PathFromQt(PathToQt(path)), path);
+        QCOMPARE(PathFromQt(QString::fromUtf8("NR_Ωmega.dat")), std::string("NR_?mega.dat"));
     }
 };
 

@@ -2,6 +2,7 @@
 
 #include "base/Cp1252.h"
 
+#include <QFile>
 #include <QWidget>
 
 namespace orvd {
@@ -33,6 +34,18 @@ std::string ToAnsi(const QString& text) {
         bytes.push_back(byte ? char(*byte) : '?');
     }
     return bytes;
+}
+
+QString PathToQt(std::string_view path) {
+    const std::size_t name = path.find_last_of('/') + 1; // 0 without a folder
+    const std::string folder(path.substr(0, name));
+    return QFile::decodeName(QByteArray(folder.data(), qsizetype(folder.size()))) +
+           FromAnsi(path.substr(name));
+}
+
+std::string PathFromQt(const QString& path) {
+    const qsizetype name = path.lastIndexOf(QLatin1Char('/')) + 1;
+    return QFile::encodeName(path.left(name)).toStdString() + ToAnsi(path.mid(name));
 }
 
 void SetCaption(QWidget& window, const QString& caption) {

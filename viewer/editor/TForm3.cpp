@@ -8,13 +8,13 @@
 #include "base/QtText.h"
 #include "base/WindowParts.h"
 #include "editor/AskBackupSetting.h"
+#include "editor/ChoiceListBox.h"
 #include "editor/EditorPrompts.h"
 #include "editor/EditorWindowHost.h"
+#include "editor/LocationsSaveDialog.h"
 #include "editor/TForm4.h"
 
 #include <QEvent>
-#include <QFile>
-#include <QFileDialog>
 #include <QFocusEvent>
 #include <QFrame>
 #include <QGuiApplication>
@@ -42,8 +42,16 @@ EditorWindowHost& HostOf(QWidget* owner) {
 
 void ShowText(QLineEdit* edit, const std::string& text) {
     const QString shown = FromAnsi(text);
-    if (edit->text() != shown)
-        edit->setText(shown);
+    const QString typed = edit->text();
+    if (typed == shown)
+        return;
+    // The user's own text with the characters the code page lacks turned into "?": the cursor
+    // stays where it was.
+    const bool sameText = FromAnsi(ToAnsi(typed)) == shown;
+    const int cursor = int(ToAnsi(typed.left(edit->cursorPosition())).size());
+    edit->setText(shown);
+    if (sameText)
+        edit->setCursorPosition(cursor);
 }
 
 } // namespace
@@ -61,22 +69,10 @@ public:
     }
 
     std::optional<std::string> AskSavePath(const std::string& proposedPath) override {
-        QFileDialog dialog(form_);
-        dialog.setObjectName("SaveDialog1");
-        dialog.setOption(QFileDialog::DontUseNativeDialog);
-        dialog.setAcceptMode(QFileDialog::AcceptSave);
-        dialog.setFileMode(QFileDialog::AnyFile);
-        dialog.setNameFilters(
-            {QStringLiteral("Data files (*.dat)"), QStringLiteral("All files (*.*)")});
-        dialog.setDefaultSuffix(QString());
-        dialog.setDirectory(QFile::decodeName(form_->host_.ProgramDirectory().c_str()));
-        dialog.selectFile(QFile::decodeName(proposedPath.c_str()));
+        LocationsSaveDialog dialog(form_->host_.ProgramDirectory(), proposedPath, form_);
         if (Dialogs().ExecModal(dialog) != QDialog::Accepted)
             return std::nullopt;
-        const QStringList files = dialog.selectedFiles();
-        if (files.isEmpty() || files.first().isEmpty())
-            return std::nullopt;
-        return QFile::encodeName(files.first()).toStdString();
+        return dialog.ChosenPath();
     }
 
     bool ShowBackupNotice(const std::string& backupFileName) override {
@@ -139,10 +135,9 @@ void TForm3::BuildControls() {
     Edit2 = edit("Edit2", QRect(184, 60, 41, 21), 303);
     Label3 = label("Label3", "Y:", 230, 46);
     Edit3 = edit("Edit3", QRect(230, 60, 41, 21), 303);
-    ListBox1 = new QListWidget(this);
+    ListBox1 = new ChoiceListBox(this);
     ListBox1->setObjectName("ListBox1");
     ListBox1->setGeometry(8, 88, 263, 104);
-    ListBox1->setSelectionMode(QAbstractItemView::SingleSelection);
     SetHelpContext(ListBox1, 304);
     Button1 = button("Button1", "&New", "Create a new location.", QRect(280, 8, 73, 25), 305);
     Button4 = button("Button4", "A&pply", "Apply changes.", QRect(280, 36, 73, 25), 306);
@@ -171,7 +166,6 @@ void TForm3::BuildControls() {
                 });
         control->installEventFilter(this);
     }
-    ListBox1->viewport()->installEventFilter(this);
 
     connect(Edit4, &QLineEdit::textChanged, this,
             [this](const QString& text) { Forward([&] { editor_.Edit4Change(ToAnsi(text)); }); });
@@ -182,15 +176,9 @@ void TForm3::BuildControls() {
             Forward([&] { editor_.Edit2Change(ToAnsi(Edit2->text()), ToAnsi(Edit3->text())); });
         });
     }
-    // Selecting by key or by a press on another row, and a click on the row already selected.
-    connect(ListBox1, &QListWidget::currentRowChanged, this, [this](int row) {
-        rowChangedByPress_ = true;
-        Forward([&] { editor_.ListBox1Click(row); });
-    });
-    connect(ListBox1, &QListWidget::itemClicked, this, [this](QListWidgetItem* item) {
-        if (!rowChangedByPress_)
-            Forward([&] { editor_.ListBox1Click(ListBox1->row(item)); });
-    });
+    // Only the user's choice selects a location: not the focus, nor the program's own changes.
+    connect(ListBox1, &ChoiceListBox::Chosen, this,
+            [this](int row) { Forward([&] { editor_.ListBox1Click(row); }); });
     connect(Button1, &QPushButton::clicked, this,
             [this] { Forward([&] { editor_.Button1Click(); }); });
     connect(Button4, &QPushButton::clicked, this,
@@ -204,8 +192,6 @@ void TForm3::BuildControls() {
 }
 
 bool TForm3::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == ListBox1->viewport() && event->type() == QEvent::MouseButtonPress)
-        rowChangedByPress_ = false;
     if (watched == Edit2 || watched == Edit3) {
         if (event->type() == QEvent::FocusIn) {
             Forward([&] { editor_.Edit2Enter(); });
@@ -245,6 +231,8 @@ void TForm3::FormShow() {
         move(screen->geometry().width() - outerWidth - 4, 4);
     }
     editor_.FormShow();
+    // Set here only: a failed Done keeps the caption the dialog was opened with.
+    SetCaption(*this, FromAnsi(editor_.Caption()));
     Edit4->setFocus(Qt::OtherFocusReason);
 }
 
@@ -307,7 +295,6 @@ void TForm3::Refresh() {
     Button4->setEnabled(editor_.ApplyEnabled());
     Button3->setEnabled(editor_.AddEnabled());
     Button2->setEnabled(editor_.DeleteEnabled());
-    SetCaption(*this, FromAnsi(editor_.Caption()));
 }
 
 } // namespace orvd

@@ -10,11 +10,11 @@
 
 class QLabel;
 class QLineEdit;
-class QListWidget;
 class QPushButton;
 
 namespace orvd {
 
+class ChoiceListBox;
 class EditorWindowHost;
 
 // The location editor dialog: modeless, created hidden at start-up right after the main window,
@@ -63,7 +63,6 @@ private:
     EditorWindowHost& host_;
     LocationEditor editor_;
     bool destroyed_ = false;
-    bool rowChangedByPress_ = false;
     std::vector<std::string> shownNames_;
 
     // Controls, named as in the dialog's definition.
@@ -79,7 +78,7 @@ private:
     QPushButton* Button4 = nullptr;
     QPushButton* Button3 = nullptr;
     QPushButton* Button2 = nullptr;
-    QListWidget* ListBox1 = nullptr;
+    ChoiceListBox* ListBox1 = nullptr;
     QPushButton* BitBtn1 = nullptr;
     QPushButton* BitBtn2 = nullptr;
 };
