@@ -312,6 +312,10 @@ TEST_F(Saving, FailuresLoseNothing) {
     e.Button3Click();
     EXPECT_THROW(e.BitBtn1Click(prompts), Error);
     EXPECT_TRUE(prompts.proposed.empty());
+    LocationEditor q = Open();
+    q.Edit4Change("\"English\""); // would read back without its quotes
+    EXPECT_THROW(q.BitBtn1Click(prompts), Error);
+    EXPECT_TRUE(prompts.proposed.empty());
 
     // The chosen file vanished after the dialog: nothing to back up, the new file is written.
     LocationEditor v = Open();
