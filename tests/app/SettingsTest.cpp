@@ -85,6 +85,40 @@ TEST(Settings, ValuesAreNormalisedOnTheWayThrough) {
     EXPECT_EQ(s.BorderStyle, BorderPattern::DiagonalCross);
 }
 
+TEST(Settings, CrOnlyFileWithQuotedValuesReadsAsOnWindowsAndKeepsItsOtherLines) {
+    SettingsFile f("[Config]\rLanguage=\"Neder\"\rAnimationSpeed=30\rCrossColor='clRed'\r"
+                   "[Other]\rk=v\r");
+    Settings s;
+    EXPECT_TRUE(ReadSettings(f.file, s).empty());
+    EXPECT_EQ(s.LocationsFile, "_Neder.dat");
+    EXPECT_EQ(s.AnimationSpeed, 30);
+    EXPECT_EQ(s.CrossColor, 0x000000FFu);
+    s.LocationsFile = "NR_Neder.dat";
+    WriteSettings(f.file, s, false);
+    EXPECT_EQ(f.storage.content,
+              "[Config]\rLanguage=Neder\r\nAnimationSpeed=30\r\nCrossColor=clRed"
+              "\r\nAnimate=1\r\nCross=1\r\nBorderColor=$0080FFFF\r\nBorderStyle=3"
+              "\r\n[Other]\rk=v\r");
+}
+
+// A tag that would read back without its quotes names another file: the older one stays.
+TEST(Settings, QuotedLanguageTagIsRefusedAndTheOtherKeysWritten) {
+    SettingsFile f("[Config]\r\nLanguage=Engli\r\n");
+    Settings s;
+    s.LocationsFile = "NR_'Fr'.dat";
+    s.AnimationSpeed = 33;
+    try {
+        WriteSettings(f.file, s, false);
+        ADD_FAILURE() << "no error";
+    } catch (const Error& e) {
+        EXPECT_EQ(std::string(e.what()), "The language 'Fr' cannot be kept in the settings: the "
+                                         "quotes around it would be dropped when the file is read");
+    }
+    EXPECT_EQ(f.Read("Language"), "Engli");
+    EXPECT_EQ(f.Read("AnimationSpeed"), "33");
+    EXPECT_EQ(f.Read("BorderStyle"), "3");
+}
+
 TEST(Settings, BadColourTextGivesItsErrorAndTheDefault) {
     SettingsFile f("[Config]\nCrossColor=clBlue\nBorderColor=0x0000FF\nBorderStyle=1\n");
     Settings s;

@@ -68,6 +68,102 @@ TEST(ProfileRead, ReadsFilesOfOtherProgramsAsWindowsDoes) {
     EXPECT_TRUE(names.empty());
 }
 
+// CR LF, LF and CR alone each end a line, as on Windows; a write keeps the other lines' bytes and
+// ends the line it writes with CR LF.
+TEST(ProfileLineEnds, EveryKindEndsALineAndWritesKeepTheOthers) {
+    struct Row {
+        const char* what;
+        std::string before;
+        std::string replaced; // AnimationSpeed := 35
+        std::string added;    // then Cross := 1
+        std::string removed;  // then section Other removed
+    };
+    const Row rows[] = {
+        {"CR", "[Config]\rLanguage=Neder\rAnimationSpeed=30\r[Other]\rx=1\r",
+         "[Config]\rLanguage=Neder\rAnimationSpeed=35\r\n[Other]\rx=1\r",
+         "[Config]\rLanguage=Neder\rAnimationSpeed=35\r\nCross=1\r\n[Other]\rx=1\r",
+         "[Config]\rLanguage=Neder\rAnimationSpeed=35\r\nCross=1\r\n"},
+        {"LF", "[Config]\nLanguage=Neder\nAnimationSpeed=30\n[Other]\nx=1\n",
+         "[Config]\nLanguage=Neder\nAnimationSpeed=35\r\n[Other]\nx=1\n",
+         "[Config]\nLanguage=Neder\nAnimationSpeed=35\r\nCross=1\r\n[Other]\nx=1\n",
+         "[Config]\nLanguage=Neder\nAnimationSpeed=35\r\nCross=1\r\n"},
+        {"CR LF", "[Config]\r\nLanguage=Neder\r\nAnimationSpeed=30\r\n[Other]\r\nx=1\r\n",
+         "[Config]\r\nLanguage=Neder\r\nAnimationSpeed=35\r\n[Other]\r\nx=1\r\n",
+         "[Config]\r\nLanguage=Neder\r\nAnimationSpeed=35\r\nCross=1\r\n[Other]\r\nx=1\r\n",
+         "[Config]\r\nLanguage=Neder\r\nAnimationSpeed=35\r\nCross=1\r\n"},
+        // LF CR is two line ends with an empty line between; the last line has none.
+        {"mixed", "[Config]\r\nLanguage=Neder\rAnimationSpeed=30\n\r[Other]\n\rx=1",
+         "[Config]\r\nLanguage=Neder\rAnimationSpeed=35\r\n\r[Other]\n\rx=1",
+         "[Config]\r\nLanguage=Neder\rAnimationSpeed=35\r\nCross=1\r\n\r[Other]\n\rx=1",
+         "[Config]\r\nLanguage=Neder\rAnimationSpeed=35\r\nCross=1\r\n\r"},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.what);
+        MemoryProfile p(row.before);
+        ProfileFile& f = p.file;
+        EXPECT_EQ(f.ReadText("Config", "Language", "Engli"), "Neder");
+        EXPECT_EQ(f.ReadNumber("Config", "AnimationSpeed", 20), 30);
+        EXPECT_EQ(f.ReadText("Other", "x", ""), "1");
+        std::vector<std::string> names;
+        f.ReadKeyNames("Config", names);
+        EXPECT_EQ(names, (std::vector<std::string>{"Language", "AnimationSpeed"}));
+        std::vector<std::string> lines;
+        f.ReadEntries("Config", lines);
+        EXPECT_EQ(lines, (std::vector<std::string>{"Language=Neder", "AnimationSpeed=30"}));
+
+        f.WriteNumber("Config", "AnimationSpeed", 35);
+        EXPECT_EQ(p.storage.content, row.replaced);
+        f.WriteFlag("Config", "Cross", true);
+        EXPECT_EQ(p.storage.content, row.added);
+        f.RemoveSection("Other");
+        EXPECT_EQ(p.storage.content, row.removed);
+        EXPECT_EQ(f.ReadText("Config", "Cross", ""), "1");
+    }
+}
+
+// One pair of matching quotes around a value is dropped, as Windows' reader drops it; the writer
+// adds none, and says which values would therefore not read back.
+TEST(ProfileQuotes, OnePairOfMatchingQuotesIsDropped) {
+    struct Row {
+        std::string written;
+        std::string read;
+        bool losesQuotes;
+    };
+    const Row rows[] = {
+        {"\"val2\"", "val2", true}, // Windows: name2="val2" reads val2
+        {"'val2'", "val2", true},
+        {"  \"val2\"  ", "val2", true},     // blanks outside the quotes
+        {"\" val 2 \"", " val 2 ", true},   // blanks inside stay
+        {"\"val2", "\"val2", false},        // unmatched
+        {"val2'", "val2'", false},          // unmatched
+        {"\"val2'", "\"val2'", false},      // two different quotes
+        {"\"", "\"", false},                // one character
+        {"'", "'", false},                  // one character
+        {"\"\"", "", true},                 // nothing inside
+        {"\"\"val2\"\"", "\"val2\"", true}, // one pair only
+        {"\"a\"b\"", "a\"b", true},
+        {"x\"val2\"", "x\"val2\"", false},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.written);
+        MemoryProfile p("[S]\r\nname1=val1\r\n");
+        p.file.WriteText("S", "name2", row.written);
+        EXPECT_EQ(p.storage.content, "[S]\r\nname1=val1\r\nname2=" + row.written + "\r\n");
+        EXPECT_EQ(p.file.ReadText("S", "name2", "d"), row.read);
+        std::vector<std::string> lines;
+        p.file.ReadEntries("S", lines);
+        EXPECT_EQ(lines.back(), row.read.empty() ? "name1=val1" : "name2=" + row.read);
+        EXPECT_EQ(ProfileFile::LosesQuotesWhenRead(row.written), row.losesQuotes);
+    }
+
+    MemoryProfile p("[S]\n\"Oak\"=1\nn='0x1F'\nlong=\"" + std::string(1100, 'v') + "\"\n");
+    EXPECT_EQ(p.file.ReadNumber("S", "n", 7), 31);
+    EXPECT_EQ(p.file.ReadText("S", "long", ""), std::string(1023, 'v'));
+    EXPECT_EQ(p.file.ReadText("S", "\"Oak\"", "d"), "1"); // keys keep their quotes
+    EXPECT_EQ(p.file.ReadText("S", "Oak", "d"), "d");
+    EXPECT_EQ(p.file.ReadText("S", "missing", "\"d\""), "\"d\""); // the default as given
+}
+
 TEST(ProfileRead, FirstOfTwoEqualKeysAndLatin1Case) {
     MemoryProfile p("[Data]\r\nHarbour=1,2\r\nharbour=3,4\r\n\xC4rger=5\r\n\x8Ale=6\r\n");
     EXPECT_EQ(p.file.ReadText("DATA", "HARBOUR", ""), "1,2");
@@ -218,24 +314,26 @@ TEST(ProfileWrite, ChangesOnlyTheLineItMust) {
 }
 
 TEST(ProfileWrite, AddsToFilesWithoutFinalLineEnd) {
-    MemoryProfile p("[A]\nx=1");
-    p.file.WriteText("A", "y", "2");
-    EXPECT_EQ(p.storage.content, "[A]\nx=1\r\ny=2\r\n");
-    p.storage.content = "[A]";
-    p.file.WriteText("a", "y", "2");
-    EXPECT_EQ(p.storage.content, "[A]\r\ny=2\r\n");
-    p.storage.content = "[A]\nx=1";
-    p.file.WriteText("B", "y", "2");
-    EXPECT_EQ(p.storage.content, "[A]\nx=1\r\n\r\n[B]\r\ny=2\r\n");
-    p.storage.content = "\xEF\xBB\xBF";
-    p.file.WriteText("B", "y", "2");
-    EXPECT_EQ(p.storage.content, "\xEF\xBB\xBF[B]\r\ny=2\r\n");
-    p.storage.content = "";
-    p.file.WriteText("B", "y", "2");
-    EXPECT_EQ(p.storage.content, "[B]\r\ny=2\r\n");
-    p.storage.content = "[A]\r\nx=1\r\n\r\n";
-    p.file.WriteText("B", "y", "2");
-    EXPECT_EQ(p.storage.content, "[A]\r\nx=1\r\n\r\n[B]\r\ny=2\r\n");
+    struct Row {
+        std::string before;
+        const char* section; // y=2 is written into it
+        std::string after;
+    };
+    const Row rows[] = {
+        {"[A]\nx=1", "A", "[A]\nx=1\r\ny=2\r\n"},
+        {"[A]", "a", "[A]\r\ny=2\r\n"},
+        {"[A]\nx=1", "B", "[A]\nx=1\r\n\r\n[B]\r\ny=2\r\n"},
+        {"\xEF\xBB\xBF", "B", "\xEF\xBB\xBF[B]\r\ny=2\r\n"},
+        {"", "B", "[B]\r\ny=2\r\n"},
+        {"[A]\r\nx=1\r\n\r\n", "B", "[A]\r\nx=1\r\n\r\n[B]\r\ny=2\r\n"},
+        {"[A]\rx=1\r", "B", "[A]\rx=1\r\r\n[B]\r\ny=2\r\n"},
+        {"[A]\rx=1\r\r", "B", "[A]\rx=1\r\r[B]\r\ny=2\r\n"},
+    };
+    for (const Row& row : rows) {
+        MemoryProfile p(row.before);
+        p.file.WriteText(row.section, "y", "2");
+        EXPECT_EQ(p.storage.content, row.after) << ::testing::PrintToString(row.before);
+    }
 }
 
 TEST(ProfileWrite, ReplacingASectionAgainAndAgainKeepsTheFileAsItWas) {

@@ -118,5 +118,43 @@ void BM_RemoveSectionAlternating(benchmark::State& state) {
 }
 BENCHMARK(BM_RemoveSectionAlternating)->Unit(benchmark::kMillisecond);
 
+// The line end of the files below: 0 LF, 1 CR LF, 2 CR alone.
+const char* LineEnd(std::int64_t kind) {
+    return kind == 0 ? "\n" : kind == 1 ? "\r\n" : "\r";
+}
+
+// The settings' and the loader's reads of a file of 600 keys, with each kind of line end.
+void BM_ReadEntries600KeysByLineEnd(benchmark::State& state) {
+    std::string bytes = "[PROPERTIES]\r\nlanguage=English\r\n[DATA]\r\n";
+    for (int i = 0; i < 600; ++i) {
+        bytes += LocationName(i) + "=" + std::to_string(i * 7) + "," + std::to_string(i);
+        bytes += LineEnd(state.range(0));
+    }
+    FixedStorage storage(bytes);
+    ProfileFile file("NR_Engli.dat", storage);
+    for (auto _ : state) {
+        std::vector<std::string> lines;
+        file.ReadEntries("DATA", lines);
+        benchmark::DoNotOptimize(lines.data());
+        state.counters["entries"] = double(lines.size());
+    }
+}
+BENCHMARK(BM_ReadEntries600KeysByLineEnd)->DenseRange(0, 2)->Unit(benchmark::kMillisecond);
+
+// A hostile file just under the size cap that is nothing but line ends, one line per byte: a
+// key written into it and the section removed again.
+void BM_WriteIntoLineEndsOnly(benchmark::State& state) {
+    const std::string bytes = "[S]\r\nk=v\r\n" + std::string(ProfileStorage::kMaxFileBytes - 16,
+                                                             LineEnd(state.range(0))[0]);
+    FixedStorage storage(bytes);
+    ProfileFile file("hostile.ini", storage);
+    for (auto _ : state) {
+        file.WriteText("T", "key", "value");
+        file.RemoveSection("S");
+    }
+    state.counters["bytes"] = double(bytes.size());
+}
+BENCHMARK(BM_WriteIntoLineEndsOnly)->Arg(0)->Arg(2)->Unit(benchmark::kMillisecond);
+
 } // namespace
 } // namespace orvd

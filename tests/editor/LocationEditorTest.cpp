@@ -319,6 +319,10 @@ TEST_F(Saving, FailuresLoseNothing) {
     e.Button3Click();
     EXPECT_THROW(e.BitBtn1Click(prompts), Error);
     EXPECT_TRUE(prompts.proposed.empty());
+    LocationEditor q = Open();
+    q.Edit4Change("\"English\""); // would read back without its quotes
+    EXPECT_THROW(q.BitBtn1Click(prompts), Error);
+    EXPECT_TRUE(prompts.proposed.empty());
 
     // A name in the backups' extension would be its own backup: refused, the old one kept.
     WriteFile(backup, "older backup");

@@ -16,6 +16,7 @@ locations='[PROPERTIES]\r\nlanguage=English\r\n[DATA]\r\nOakford=1200,850\r\nAsh
 seed profile_file_fuzz "Config\\\\ DATA\\\\ CrossColor\\\\ clRed\\\\ $settings" settings
 seed profile_file_fuzz "DATA\\\\ PROPERTIES\\\\ Oakford\\\\ 7,8\\\\ $locations" locations
 seed profile_file_fuzz "S\\\\ T\\\\ k\\\\ v\\\\ \xEF\xBB\xBFstray\n[S]\n; note\n  k =  ab \x00x\r\n[T]\rk=1\n[s]\nlast" odd
+seed profile_file_fuzz "Config\\\\ Other\\\\ Cross\\\\ \"1\"\\\\ [Config]\rLanguage=\"Neder\"\rAnimationSpeed='30'\rCross=\"\r[Other]\n\rk= \" a \" " cr-quotes
 # Two inputs an earlier fuzzing run found: they reach parts of the layer the seeds above miss.
 seed profile_file_fuzz '\x5C\x00,\x0A' rewrite-same-value-nul
 seed profile_file_fuzz 'XXXXXXXXXXXXXXXXXXXXXXXXXXXXXXXXXXXXXXXXXXtte\x5C\x01+\x1D)eaeee2' rewrite-same-value-long-key
@@ -23,6 +24,7 @@ seed profile_file_fuzz 'XXXXXXXXXXXXXXXXXXXXXXXXXXXXXXXXXXXXXXXXXXtte\x5C\x01+\x
 seed locations_fuzz "$locations\x10\x05\x10\x05" english
 seed locations_fuzz "[DATA]\nZebra=1,2\napple=3,4\nAsh Hill=5,6\nAshford=7,8\nAsh=9,10\n\xC4rger=1,1\n\x01\x01\x01\x01" order
 seed locations_fuzz "[PROPERTIES]\nlanguage=Dutch\n" only-properties
+seed locations_fuzz "[PROPERTIES]\rlanguage=\"Dutch\"\r[DATA]\rOakford=\"1200,850\"\rMill='5,6\r\x10\x05\x10\x05" cr-quotes
 
 seed texts_fuzz 'clRed' name
 seed texts_fuzz 'CLINFOBK' name-upper

@@ -62,6 +62,10 @@ TEST(LocationsFile, LineTableOnAMapOf1300By1300) {
         {"Oakford=2147483648,1", true, {0, 1}},
         {"Oakford=,", true, {0, 0}},
         {"Oakford=abc,def", true, {0, 0}},
+        {"Oakford=\"1200,850\"", true, {1200, 850}}, // quotes dropped as on Windows
+        {"Oakford= '1200,850' ", true, {1200, 850}},
+        {"Oakford=\"1200,850", true, {0, 850}}, // unmatched: x "1200 is no number
+        {"Oakford=\"\"", false, {}},
         {"Oakford=", false, {}},
         {"Oakford=   ", false, {}},
     };
@@ -95,6 +99,21 @@ TEST(LocationsFile, NameEndsAtFirstEqualsAndDuplicatesMergeIgnoringCase) {
     EXPECT_EQ(c.Names[2], "Mill");
     EXPECT_EQ(c.Names[3], "Ash, the old");
     EXPECT_EQ(c.Points[3], (Point{7, 8}));
+}
+
+TEST(LocationsFile, CrOnlyFileLoadsAndASaveKeepsItsOtherLines) {
+    TempDir dir;
+    const std::string path = dir.File("NR_Engli.dat");
+    WriteFile(path, "[PROPERTIES]\rlanguage=English\r[DATA]\rOakford=1200,850\rMill=5,6\r"
+                    "[Notes]\rk=v\r");
+    const LocationsFileContent c = ReadLocationsFile(path, 1300, 1300);
+    EXPECT_EQ(c.LanguageName, "English");
+    EXPECT_EQ(c.Names, (std::vector<std::string>{"Oakford", "Mill"}));
+    EXPECT_EQ(c.Points, (std::vector<Point>{{1200, 850}, {5, 6}}));
+
+    SaveLocationsFile(path, "English", {"Ash"}, {{1, 2}});
+    EXPECT_EQ(Slurp(path),
+              "[PROPERTIES]\rlanguage=English\r\n[Notes]\rk=v\r\r\n[DATA]\r\nAsh=1,2\r\n");
 }
 
 TEST(LocationsFile, MissingPartsReadAsEmpty) {
@@ -248,6 +267,8 @@ TEST(LocationsFile, WriterRefusesListsThatCannotReadBackAndWritesNothing) {
         {"English", {"\t "}, {{1, 1}}},
         {std::string(1024, 'L'), {"Fine"}, {{1, 1}}},
         {"English", {std::string(8191, 'N')}, {{1, 1}}},
+        {"\"English\"", {"Fine"}, {{1, 1}}},
+        {" 'English' ", {"Fine"}, {{1, 1}}},
     };
     for (const Case& c : cases) {
         EXPECT_THROW(WriteLocationsFile(path, c.language, c.names, c.points), Error);
@@ -259,6 +280,17 @@ TEST(LocationsFile, WriterRefusesListsThatCannotReadBackAndWritesNothing) {
     } catch (const Error& e) {
         EXPECT_NE(std::string(e.what()).find("\"A=B\""), std::string::npos) << e.what();
     }
+    try {
+        WriteLocationsFile(path, "\"Quoted\"", {"Fine"}, {{1, 1}});
+        FAIL();
+    } catch (const Error& e) {
+        EXPECT_EQ(std::string(e.what()), "The language name \"Quoted\" cannot be saved: the quotes "
+                                         "around it would be dropped when the file is read");
+    }
+    // An unmatched quote, and names (keys keep their quotes), read back as written.
+    WriteLocationsFile(path, "\"English", {"\"Oak\""}, {{1, 1}});
+    EXPECT_EQ(ReadLocationsFile(path, 9, 9).LanguageName, "\"English");
+    EXPECT_EQ(ReadLocationsFile(path, 9, 9).Names, std::vector<std::string>{"\"Oak\""});
 }
 
 TEST(LocationsFile, AListThatFillsTheKeyBufferReadsBackWhole) {

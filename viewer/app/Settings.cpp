@@ -58,13 +58,23 @@ std::string LanguageTagToWrite(const Settings& settings, bool testMode) {
 }
 
 void WriteSettings(ProfileFile& file, const Settings& settings, bool testMode) {
-    file.WriteText(kSettingsSection, "Language", LanguageTagToWrite(settings, testMode));
+    const std::string language = LanguageTagToWrite(settings, testMode);
+    // Read back without its quotes, the tag would name another file at the next start.
+    const bool refused = ProfileFile::LosesQuotesWhenRead(language);
+    if (!refused) {
+        file.WriteText(kSettingsSection, "Language", language);
+    }
     file.WriteNumber(kSettingsSection, "AnimationSpeed", settings.AnimationSpeed);
     file.WriteFlag(kSettingsSection, "Animate", settings.Animate);
     file.WriteFlag(kSettingsSection, "Cross", settings.Cross);
     file.WriteText(kSettingsSection, "CrossColor", ColorToText(settings.CrossColor));
     file.WriteText(kSettingsSection, "BorderColor", ColorToText(settings.BorderColor));
     file.WriteNumber(kSettingsSection, "BorderStyle", CodeFromPattern(settings.BorderStyle));
+    if (refused) {
+        throw Error("The language " + language +
+                    " cannot be kept in the settings: the quotes around it would be dropped when "
+                    "the file is read");
+    }
 }
 
 } // namespace orvd

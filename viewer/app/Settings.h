@@ -48,7 +48,10 @@ std::vector<std::string> ReadSettings(const ProfileFile& file, Settings& setting
 std::string LanguageTagToWrite(const Settings& settings, bool testMode);
 
 // Writes the seven keys in order, one profile write each. Throws orvd::Error from the first
-// write that fails; the keys after it are not written.
+// write that fails; the keys after it are not written. A language tag that begins and ends with
+// the same quote character would not read back (ProfileFile::LosesQuotesWhenRead): it is not
+// written, so the file keeps its older "Language", the other keys are, and then orvd::Error
+// names the tag.
 void WriteSettings(ProfileFile& file, const Settings& settings, bool testMode);
 
 } // namespace orvd

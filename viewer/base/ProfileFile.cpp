@@ -4,6 +4,7 @@
 #include "base/TesselUtils.h"
 #include "base/TextCase.h"
 
+#include <optional>
 #include <string>
 #include <unordered_map>
 
@@ -50,6 +51,57 @@ std::string OneLine(std::string_view text) {
     return line;
 }
 
+// One line of a file: its text is [begin, contentEnd), and the next line starts at `next`.
+struct Line {
+    std::size_t begin;
+    std::size_t contentEnd;
+    std::size_t next;
+    bool hasLineEnd;
+};
+
+// Windows' reader ends a line at CR LF, at LF and at CR alone, so files saved by old Mac editors
+// and some scripts read there line by line; they must read the same here.
+Line LineAt(std::string_view bytes, std::size_t pos) {
+    std::size_t end = pos;
+    while (end < bytes.size() && bytes[end] != '\n' && bytes[end] != '\r') {
+        ++end;
+    }
+    if (end == bytes.size()) {
+        return {pos, end, end, false};
+    }
+    const bool crLf = bytes[end] == '\r' && end + 1 < bytes.size() && bytes[end + 1] == '\n';
+    return {pos, end, end + (crLf ? 2 : 1), true};
+}
+
+std::size_t FirstLineStart(std::string_view bytes) {
+    return bytes.substr(0, 3) == "\xEF\xBB\xBF" ? 3 : 0;
+}
+
+// The name of a section header line ("[name]", blanks already dropped), or nothing.
+std::optional<std::string_view> HeaderName(std::string_view line) {
+    if (line.empty() || line.front() != '[') {
+        return std::nullopt;
+    }
+    const auto close = line.find(']');
+    if (close == std::string_view::npos) {
+        return std::nullopt;
+    }
+    return Field(line.substr(1, close - 1));
+}
+
+// Windows' reader drops one pair of matching quotes, double or single, around a value
+// (name2="val2" reads val2), so hand-written files that quote their values read the same here.
+// The blanks outside the quotes go first; those inside stay. A lone quote, one that is not
+// closed, and two different quote characters are part of the value.
+bool EnclosedInQuotes(std::string_view value) {
+    return value.size() >= 2 && (value.front() == '"' || value.front() == '\'') &&
+           value.back() == value.front();
+}
+
+std::string_view Unquoted(std::string_view value) {
+    return EnclosedInQuotes(value) ? value.substr(1, value.size() - 2) : value;
+}
+
 struct Entry {
     std::string_view key;
     std::string_view value;
@@ -70,28 +122,20 @@ struct Section {
 // header nor an entry is skipped.
 std::vector<Section> Parse(std::string_view bytes) {
     std::vector<Section> sections;
-    std::size_t pos = 0;
-    if (bytes.substr(0, 3) == "\xEF\xBB\xBF") {
-        pos = 3;
-    }
+    std::size_t pos = FirstLineStart(bytes);
     while (pos < bytes.size()) {
-        const std::size_t begin = pos;
-        const std::size_t newline = bytes.find('\n', pos);
-        const bool hasLineEnd = newline != std::string_view::npos;
-        const std::size_t contentEnd = hasLineEnd ? newline : bytes.size();
-        pos = hasLineEnd ? newline + 1 : bytes.size();
-        const std::string_view line = Trimmed(bytes.substr(begin, contentEnd - begin));
+        const Line at = LineAt(bytes, pos);
+        pos = at.next;
+        const std::string_view line = Trimmed(bytes.substr(at.begin, at.contentEnd - at.begin));
         if (line.empty() || line.front() == ';') {
             continue;
         }
         if (line.front() == '[') {
-            const auto close = line.find(']');
-            if (close != std::string_view::npos) {
+            if (const auto name = HeaderName(line)) {
                 if (!sections.empty()) {
-                    sections.back().end = begin;
+                    sections.back().end = at.begin;
                 }
-                sections.push_back(
-                    {Field(line.substr(1, close - 1)), begin, bytes.size(), pos, hasLineEnd, {}});
+                sections.push_back({*name, at.begin, bytes.size(), pos, at.hasLineEnd, {}});
             }
             continue;
         }
@@ -105,9 +149,9 @@ std::vector<Section> Parse(std::string_view bytes) {
         }
         const std::size_t valueBegin = std::size_t(line.data() - bytes.data()) + eq + 1;
         Section& section = sections.back();
-        section.entries.push_back({key, Field(line.substr(eq + 1)), valueBegin, pos});
+        section.entries.push_back({key, Unquoted(Field(line.substr(eq + 1))), valueBegin, pos});
         section.lastNext = pos;
-        section.lastHasLineEnd = hasLineEnd;
+        section.lastHasLineEnd = at.hasLineEnd;
     }
     return sections;
 }
@@ -209,7 +253,7 @@ void ProfileFile::WriteTextIn(std::string& bytes, std::string_view section, std:
     }
     const bool onlyMark = bytes == "\xEF\xBB\xBF";
     if (!bytes.empty() && !onlyMark) {
-        if (bytes.back() != '\n') {
+        if (bytes.back() != '\n' && bytes.back() != '\r') {
             bytes += "\r\n";
         }
         // One blank line before a new section. A removed section leaves the blank line that
@@ -315,6 +359,10 @@ void ProfileFile::RemoveSection(std::string_view section) {
     }
 }
 
+bool ProfileFile::LosesQuotesWhenRead(std::string_view value) {
+    return EnclosedInQuotes(Field(value));
+}
+
 bool ProfileFile::RemoveSectionIn(std::string& bytes, std::string_view section) {
     const std::string_view sectionName = Trimmed(section);
     const std::string_view text = bytes;
@@ -325,29 +373,23 @@ bool ProfileFile::RemoveSectionIn(std::string& bytes, std::string_view section) 
     std::size_t from = 0; // the first byte not yet copied
     bool removing = false;
     bool changed = false;
-    std::size_t pos = text.substr(0, 3) == "\xEF\xBB\xBF" ? 3 : 0;
+    std::size_t pos = FirstLineStart(text);
     while (pos < text.size()) {
-        const std::size_t begin = pos;
-        const std::size_t newline = text.find('\n', pos);
-        const std::size_t contentEnd = newline == std::string_view::npos ? text.size() : newline;
-        pos = newline == std::string_view::npos ? text.size() : newline + 1;
-        const std::string_view line = Trimmed(text.substr(begin, contentEnd - begin));
-        if (line.empty() || line.front() != '[') {
+        const Line at = LineAt(text, pos);
+        pos = at.next;
+        const auto name = HeaderName(Trimmed(text.substr(at.begin, at.contentEnd - at.begin)));
+        if (!name) {
             continue;
         }
-        const auto close = line.find(']');
-        if (close == std::string_view::npos) {
-            continue;
-        }
-        const bool match = SameTextIgnoringCase(Field(line.substr(1, close - 1)), sectionName);
+        const bool match = SameTextIgnoringCase(*name, sectionName);
         if (match && !removing) {
             if (!changed) {
                 kept.reserve(text.size());
             }
-            kept.append(text, from, begin - from);
+            kept.append(text, from, at.begin - from);
             removing = changed = true;
         } else if (!match && removing) {
-            from = begin;
+            from = at.begin;
             removing = false;
         }
     }

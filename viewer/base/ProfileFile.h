@@ -16,16 +16,19 @@ class ProfileStorage;
 //
 // Format: 8-bit text; "[name]" lines start sections, "key=value" lines are entries (the key ends
 // at the first "="). Section names and keys match ignoring case (SameTextIgnoringCase); blanks
-// around keys and values are dropped; of two equal keys the first counts. Lines ending in LF or
-// CR LF, a missing final line end, a UTF-8 byte order mark, blank lines, ";" comments and lines
-// without "=" are all read; lines outside any section are ignored. When a section name occurs
-// twice, its entries are read as one section in file order. Values are taken as they stand
-// (quotes are not removed); a NUL byte ends a key name or value.
+// around keys and values are dropped; of two equal keys the first counts. CR LF, LF and CR
+// alone all end a line; a missing final line end, a UTF-8 byte order mark, blank lines, ";"
+// comments and lines without "=" are all read; lines outside any section are ignored. When a
+// section name occurs twice, its entries are read as one section in file order. A value in one
+// pair of matching quotes, double or single, reads without them (k="a b" and k='a b' read
+// a b, blanks inside the quotes kept); a lone or unmatched quote stays. A NUL byte ends a key
+// name or value.
 //
-// Writes change only the line they must change and keep every other byte; new lines end in
-// CR LF. A write that cannot be carried out throws orvd::Error("Unable to write to " + path)
-// and leaves the file unchanged (see ProfileStorage). Reads never fail for a file's content; a
-// file above ProfileStorage::kMaxFileBytes is refused with an orvd::Error by every operation.
+// Writes change only the line they must change and keep every other byte, line ends included;
+// new and replaced lines end in CR LF. Values are written as given, without quotes. A write that
+// cannot be carried out throws orvd::Error("Unable to write to " + path) and leaves the file
+// unchanged (see ProfileStorage). Reads never fail for a file's content; a file above
+// ProfileStorage::kMaxFileBytes is refused with an orvd::Error by every operation.
 class ProfileFile {
 public:
     static constexpr std::size_t kMaxTextLength = 1023;
@@ -73,6 +76,11 @@ public:
     // Removes every line of the section, its header included. Nothing is written when the
     // section is missing.
     void RemoveSection(std::string_view section);
+
+    // True when `value`, written as it is, would read back without the pair of quotes it
+    // begins and ends with (blanks around it aside). Callers that need a value to read back as
+    // written refuse such a value.
+    static bool LosesQuotesWhenRead(std::string_view value);
 
     // The two writes applied to a file's bytes in memory, leaving exactly what WriteText and
     // RemoveSection would leave in a file holding `bytes`; for callers that compose a whole

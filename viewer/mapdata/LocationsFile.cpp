@@ -22,8 +22,8 @@ ProfileFile OpenProfile(const std::string& path, ProfileStorage* storage) {
     return storage ? ProfileFile(path, *storage) : ProfileFile(path);
 }
 
-// A refused name is quoted in the message, cut so that a huge one cannot flood the error box.
-std::string Quoted(std::string_view text) {
+// A refused name as the message shows it, cut so that a huge one cannot flood the error box.
+std::string Shown(std::string_view text) {
     constexpr std::size_t kShown = 60;
     std::string shown(text.substr(0, kShown));
     for (char& c : shown) {
@@ -31,7 +31,11 @@ std::string Quoted(std::string_view text) {
             c = ' ';
         }
     }
-    return "\"" + shown + (text.size() > kShown ? "...\"" : "\"");
+    return text.size() > kShown ? shown + "..." : shown;
+}
+
+std::string Quoted(std::string_view text) {
+    return "\"" + Shown(text) + "\"";
 }
 
 bool HasLineBreakOrNul(std::string_view text) {
@@ -126,6 +130,12 @@ void CheckLocationsForSaving(std::string_view languageName, const std::vector<st
     if (HasLineBreakOrNul(languageName)) {
         throw Error("The language name " + Quoted(languageName) +
                     " cannot be saved: it holds a line break or a zero byte");
+    }
+    if (ProfileFile::LosesQuotesWhenRead(languageName)) {
+        // Shown as typed: its own quotes mark where it begins and ends.
+        throw Error(
+            "The language name " + Shown(TrimmedLikeProfile(languageName)) +
+            " cannot be saved: the quotes around it would be dropped when the file is read");
     }
     if (languageName.size() > ProfileFile::kMaxTextLength) {
         throw Error("The language name cannot be saved: it is longer than " +

@@ -80,8 +80,9 @@ std::string ReadLanguageName(const std::string& path);
 
 // Throws orvd::Error naming the first name (or the language name) that would not read back as
 // itself: an empty or blank name; one that holds "=", a line break or a NUL byte; one that
-// starts with "[" or ";" (after blanks); a language name with a line break or a NUL byte or of
-// more than 1023 bytes; names that together do not fit the reader's 8192-byte key buffer (names
+// starts with "[" or ";" (after blanks); a language name with a line break or a NUL byte, one
+// that begins and ends with the same quote character (ProfileFile::LosesQuotesWhenRead), or one
+// of more than 1023 bytes; names that together do not fit the reader's 8192-byte key buffer (names
 // equal ignoring case counted once). Throws as well when the lists differ in length. Touches no
 // file.
 void CheckLocationsForSaving(std::string_view languageName, const std::vector<std::string>& names,
