@@ -156,10 +156,15 @@ void TForm1::BuildControls() {
     ComboBox2->setGeometry(6, 68, 209, 21);
     ComboBox2->setEditable(true);
     ComboBox2->setInsertPolicy(QComboBox::NoInsert);
+    // The search is for the text as typed: no found name may be filled in behind the cursor.
+    ComboBox2->setCompleter(nullptr);
     SetHelpContext(ComboBox2, 102);
     // Keys reach the box, which hands them to its line edit directly, past any filter there.
     ComboBox2->installEventFilter(this);
+    // A chosen entry and every edit of the user's; the program's own text changes are neither.
     connect(ComboBox2, &QComboBox::activated, this,
+            [this] { RunHandler(this, [this] { ComboBox2Change(); }); });
+    connect(ComboBox2->lineEdit(), &QLineEdit::textEdited, this,
             [this] { RunHandler(this, [this] { ComboBox2Change(); }); });
 
     Label3 = MakeLabel(Panel1, "Label3", QStringLiteral("Animation speed"), 7, 100);
