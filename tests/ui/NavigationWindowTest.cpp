@@ -213,6 +213,26 @@ private slots:
         QCOMPARE(Position(*f), (Point{300 - 193, 250 - 199}));
     }
 
+    void anOverviewClickSurvivesAnotherButtonPressedAndReleasedDuringIt() {
+        auto f = Start("Animate=0\r\n");
+        auto* overview = Child<QWidget>(f.get(), "PaintBox2");
+        QWindow* window = f->windowHandle();
+        const QPoint at = overview->mapTo(f.get(), QPoint(100, 89));
+        for (Qt::MouseButton other : {Qt::RightButton, Qt::MiddleButton}) {
+            f->MoveMap(0, 0, false);
+            QTest::mousePress(window, Qt::LeftButton, {}, at);
+            QTest::mousePress(window, other, {}, at);
+            QTest::mouseRelease(window, other, {}, at);
+            QCOMPARE(Position(*f), (Point{0, 0}));
+            QTest::mouseRelease(window, Qt::LeftButton, {}, at);
+            QCOMPARE(Position(*f), (Point{607, 513}));
+        }
+        // Another button's press and release alone is no click.
+        f->MoveMap(0, 0, false);
+        QTest::mouseClick(window, Qt::RightButton, {}, at);
+        QCOMPARE(Position(*f), (Point{0, 0}));
+    }
+
     void clicksAndDragsOnBothViewsMoveTheView() {
         auto f = Start("Animate=0\r\n");
         auto* view = Child<QWidget>(f.get(), "PaintBox1");
