@@ -19,8 +19,10 @@
 #include <QMenuBar>
 #include <QPointer>
 #include <QScreen>
+#include <QScrollBar>
 #include <QSlider>
 #include <QTest>
+#include <QTextBrowser>
 #include <QTimer>
 #include <QWindow>
 #include <memory>
@@ -251,6 +253,21 @@ private slots:
                 QCOMPARE(cross->isChecked(), !was);
             }
         }
+    }
+
+    void helpContentsWrapsToTheWindowIsCentredAndClosesOnEsc() {
+        auto form = Open();
+        auto& help = HelpViewer::Instance();
+        Child<QAction>(form.get(), "Help2")->trigger();
+        QPointer<QWidget> contents = help.ContentsWindow();
+        QVERIFY(contents && QTest::qWaitForWindowExposed(contents));
+        auto* text = Child<QTextBrowser>(contents, "HelpText");
+        QVERIFY(text->toPlainText().contains(QStringLiteral("Finding a place")));
+        QCOMPARE(text->horizontalScrollBar()->maximum(), 0);
+        QCOMPARE(contents->geometry().center(), form->screen()->geometry().center());
+        QTest::keyClick(contents->windowHandle(), Qt::Key_Escape);
+        QTRY_VERIFY(!contents);
+        QVERIFY(!help.ContentsWindow());
     }
 
     void captionIsExactlyTheTextSet() {
