@@ -270,6 +270,28 @@ private slots:
         QVERIFY(!help.ContentsWindow());
     }
 
+    void letteringBlendsIntoTheGoldBeneathIt() {
+        TfSplash splash;
+        splash.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&splash));
+        auto* lettering = Child<QWidget>(&splash, "Image1");
+        const QRect area = lettering->geometry();
+        const QImage drawn = splash.grab(area).toImage();
+        lettering->hide();
+        const QImage gold = splash.grab(area).toImage();
+        int lettered = 0, lighter = 0;
+        for (int y = 0; y < area.height(); ++y)
+            for (int x = 0; x < area.width(); ++x) {
+                const QColor d = drawn.pixelColor(x, y), g = gold.pixelColor(x, y);
+                lettered += d != g;
+                // Every pixel of the lettering lies between its ink and the gold, none lighter.
+                lighter += d.red() > g.red() + 12 || d.green() > g.green() + 12 ||
+                           d.blue() > g.blue() + 12;
+            }
+        QVERIFY(lettered > 500);
+        QCOMPARE(lighter, 0);
+    }
+
     void captionIsExactlyTheTextSet() {
         WriteFile(dir_->File("TEST_Engli.dat"), "[PROPERTIES]\r\nlanguage=Eng [*] lish\r\n");
         auto form = Open();
