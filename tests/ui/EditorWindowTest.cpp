@@ -21,6 +21,7 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QTest>
+#include <QWindow>
 #include <filesystem>
 #include <memory>
 
@@ -203,6 +204,35 @@ private slots:
         QCOMPARE(Items(Child<QComboBox>(form1_.get(), "ComboBox1")),
                  (QStringList{"Ash", "Mill", "Zeb"}));
         QCOMPARE(form1_->State().LocationPoints.front(), (Point{31, 0})); // clamped on loading
+    }
+
+    void shiftF10OpensWhatsThisOnEveryControl() {
+        HelpViewer::Instance().SetHelpFile(QStringLiteral(ORVD_HELP_FILE));
+        Child<QAction>(form1_.get(), "Addlocations1")->trigger();
+        Activate(form3_.get());
+        auto* menu = Child<QMenu>(form1_.get(), "PopupMenu1");
+        struct Case {
+            const char* control;
+            int context;
+        };
+        for (const Case& c : {Case{"Edit4", 301}, Case{"Edit1", 302}, Case{"Edit2", 303},
+                              Case{"Edit3", 303}, Case{"ListBox1", 304}, Case{"Button1", 305},
+                              Case{"Button4", 306}, Case{"Button3", 307}, Case{"Button2", 308},
+                              Case{"BitBtn1", 309}, Case{"BitBtn2", 310}}) {
+            auto* control = F3<QWidget>(c.control);
+            if (!control->isEnabled())
+                continue; // takes no focus, so no keys
+            control->setFocus();
+            QTest::keyClick(form3_->windowHandle(), Qt::Key_F10, Qt::ShiftModifier);
+            QTRY_VERIFY2(menu->isVisible(), c.control);
+            QCOMPARE(form1_->PopupComponent(), control);
+            QTest::keyClick(menu->windowHandle(), Qt::Key_Down);
+            QTest::keyClick(menu->windowHandle(), Qt::Key_Return);
+            QTRY_VERIFY(HelpViewer::Instance().Popup());
+            QCOMPARE(HelpViewer::Instance().PopupContext(), c.context);
+            HelpViewer::Instance().Popup()->close();
+            QTRY_VERIFY(!HelpViewer::Instance().Popup());
+        }
     }
 
     void newFileAsksForTheLanguageAndIsListedAfterDone() {

@@ -255,6 +255,53 @@ private slots:
         }
     }
 
+    void whatsThisByMouseOrShiftF10StaysOnTheScreenBesideItsControl() {
+        auto form = Open();
+        auto& help = HelpViewer::Instance();
+        auto* menu = Child<QMenu>(form.get(), "PopupMenu1");
+        QWindow* window = form->windowHandle();
+        const QRect screen = form->screen()->availableGeometry();
+        struct Case {
+            const char* control;
+            int context;
+        };
+        // The window in the middle of the screen, then against its right and bottom edges.
+        for (const QPoint corner :
+             {form->pos(), QPoint(screen.right() - form->frameGeometry().width(), 0),
+              QPoint(0, screen.bottom() - form->frameGeometry().height())}) {
+            form->move(corner);
+            QTest::qWait(0);
+            for (const Case& c :
+                 {Case{"ComboBox1", 101}, Case{"ComboBox2", 102}, Case{"TrackBar1", 103}}) {
+                auto* control = Child<QWidget>(form.get(), c.control);
+                for (bool byKey : {false, true}) {
+                    if (byKey) {
+                        control->setFocus();
+                        QTest::keyClick(window, Qt::Key_F10, Qt::ShiftModifier);
+                    } else {
+                        QTest::mouseClick(window, Qt::RightButton, {},
+                                          control->mapTo(form.get(), QPoint(4, 4)));
+                    }
+                    QTRY_VERIFY2(menu->isVisible(), c.control);
+                    QCOMPARE(form->PopupComponent(), control);
+                    QVERIFY(QRect(control->mapToGlobal(QPoint()), control->size())
+                                .contains(menu->pos()));
+                    QTest::keyClick(window, Qt::Key_Down);
+                    QTest::keyClick(window, Qt::Key_Return);
+                    QTRY_VERIFY(help.Popup() && help.Popup()->isVisible());
+                    QCOMPARE(help.PopupContext(), c.context);
+                    const QRect popup = help.Popup()->frameGeometry();
+                    QVERIFY2(screen.contains(popup), c.control);
+                    QVERIFY2(
+                        !popup.intersects(QRect(control->mapToGlobal(QPoint()), control->size())),
+                        c.control);
+                    help.Popup()->close();
+                    QTRY_VERIFY(!help.Popup());
+                }
+            }
+        }
+    }
+
     void helpContentsWrapsToTheWindowIsCentredAndClosesOnEsc() {
         auto form = Open();
         auto& help = HelpViewer::Instance();

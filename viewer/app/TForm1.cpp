@@ -3,6 +3,7 @@
 #include "app/Settings.h"
 #include "app/TfSplash.h"
 #include "base/BevelPanel.h"
+#include "base/ContextMenuKey.h"
 #include "base/Dialogs.h"
 #include "base/FileSystem.h"
 #include "base/HelpViewer.h"
@@ -202,9 +203,11 @@ void TForm1::BuildControls() {
     connect(Timer1, &QTimer::timeout, this,
             [this] { RunHandler(this, [this] { Timer1Timer(); }); });
 
-    // The right button on these controls opens the "What's this?" menu.
+    // The right button, the Menu key and Shift+F10 on these controls open the "What's this?"
+    // menu.
     for (QWidget* control : {static_cast<QWidget*>(ComboBox1), static_cast<QWidget*>(ComboBox2),
                              static_cast<QWidget*>(TrackBar1)}) {
+        ContextMenuKey::Install(control);
         QList<QWidget*> surfaces{control};
         if (auto* combo = qobject_cast<QComboBox*>(control); combo && combo->lineEdit())
             surfaces << combo->lineEdit();

@@ -132,7 +132,7 @@ void HelpViewer::ShowPopup(int context, QWidget* control) {
                             FromAnsi(topic->Text).toHtmlEscaped().replace('\n', ' ')));
     label->setFixedWidth(300);
     label->adjustSize();
-    label->move(control->mapToGlobal(QPoint(control->width() + 4, 0)));
+    label->move(PopupBeside(*control, label->size()));
     label->show();
     popup_ = label;
     popupContext_ = context;

@@ -1,5 +1,6 @@
 #include "editor/TForm3.h"
 
+#include "base/ContextMenuKey.h"
 #include "base/Dialogs.h"
 #include "base/Error.h"
 #include "base/ErrorMessage.h"
@@ -163,7 +164,9 @@ void TForm3::BuildControls() {
     for (qsizetype i = 0; i + 1 < order.size(); ++i)
         setTabOrder(order[i], order[i + 1]);
     for (QWidget* control : order) {
-        // The main window's "What's this?" menu, and the title bar's help button.
+        // The main window's "What's this?" menu (the right button, the Menu key, Shift+F10),
+        // and the title bar's help button.
+        ContextMenuKey::Install(control);
         control->setContextMenuPolicy(Qt::CustomContextMenu);
         connect(control, &QWidget::customContextMenuRequested, this,
                 [this, control](const QPoint& pos) {
