@@ -43,6 +43,8 @@ TForm5::TForm5(QWidget* owner, ColorValue& borderColor, BorderPattern& borderSty
     ComboBox1->setObjectName("ComboBox1");
     ComboBox1->setEditable(false);
     ComboBox1->setGeometry(16, 32, 137, 21);
+    // Styles drop a list that cannot be typed in as a menu over the box; it drops below it.
+    ComboBox1->setStyleSheet(QStringLiteral("QComboBox { combobox-popup: 0; }"));
     for (std::string_view caption : kBorderStyleCaptions)
         ComboBox1->addItem(QString::fromLatin1(caption.data(), qsizetype(caption.size())));
     Label2 = MakeLabel(this, "Label2", QStringLiteral("Color"), 16, 60);
