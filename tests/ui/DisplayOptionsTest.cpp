@@ -91,7 +91,7 @@ class DisplayOptionsTest : public QObject {
     }
     // The list drops down below its box, over nothing of the dialog above it, and a click
     // chooses item `item`.
-    void ChooseFromDropDown(TForm5& d, int item) {
+    void ChooseFromDropDownCheckingNames(TForm5& d, int item) {
         auto* list = Child<QComboBox>(&d, "ComboBox1");
         QTest::mouseClick(d.windowHandle(), Qt::LeftButton, {}, list->geometry().center());
         QAbstractItemView* view = list->view();
@@ -105,6 +105,13 @@ class DisplayOptionsTest : public QObject {
                           view->viewport()->mapTo(view->window(), at));
         QTRY_VERIFY(!view->isVisible());
         QCOMPARE(list->currentIndex(), item);
+        QCOMPARE(testing::AccessibleLabel(list), QStringLiteral("Style"));
+        for (const auto& [control, name] : {std::pair{"Button1", "Color"},
+                                            {"PaintBox1", "Example"},
+                                            {"BitBtn1", "OK"},
+                                            {"BitBtn2", "Cancel"}})
+            QCOMPARE(testing::AccessibleText(Child<QWidget>(&d, control), QAccessible::Name),
+                     QString::fromLatin1(name));
     }
     void CheckExamples(TForm5& d) {
         auto* list = Child<QComboBox>(&d, "ComboBox1");
@@ -146,7 +153,7 @@ private slots:
         Child<QCheckBox>(form1_.get(), "CheckBox2")->setChecked(false);
         Run("Mapborderstyle1", QColor(0, 0, 255), [this](TForm5& d) {
             CheckLayoutAndTabOrder(d);
-            ChooseFromDropDown(d, 2);
+            ChooseFromDropDownCheckingNames(d, 2);
             Child<QPushButton>(&d, "Button1")->click();
             QTest::keyClick(Child<QComboBox>(&d, "ComboBox1"), Qt::Key_Return);
             return d.result();

@@ -28,6 +28,8 @@
 #include <memory>
 
 using namespace orvd;
+using orvd::testing::AccessibleLabel;
+using orvd::testing::AccessibleText;
 using orvd::testing::Child;
 using orvd::testing::ScriptedDialogs;
 using orvd::testing::TempDir;
@@ -299,6 +301,29 @@ private slots:
                     QTRY_VERIFY(!help.Popup());
                 }
             }
+        }
+    }
+
+    void controlsAndViewsHaveAccessibleNames() {
+        auto form = Open();
+        struct Case {
+            const char* control;
+            const char* name;
+            const char* label;
+            const char* description;
+        };
+        for (const Case& c :
+             {Case{"ComboBox1", "Select", "Select :", ""},
+              Case{"ComboBox2", "Search", "Search :", ""},
+              Case{"TrackBar1", "Animation speed", "Animation speed", ""},
+              Case{"CheckBox1", "Animate", "", ""}, Case{"CheckBox2", "Crosshairs", "", ""},
+              Case{"PaintBox1", "Main view", "", "Click to bring a point to the middle"},
+              Case{"PaintBox2", "Overview", "", "Click or drag to move the main view"}}) {
+            QWidget* control = Child<QWidget>(form.get(), c.control);
+            QCOMPARE(AccessibleText(control, QAccessible::Name), QString::fromLatin1(c.name));
+            QCOMPARE(AccessibleLabel(control), QString::fromLatin1(c.label));
+            QCOMPARE(AccessibleText(control, QAccessible::Description),
+                     QString::fromLatin1(c.description));
         }
     }
 

@@ -108,6 +108,8 @@ void TForm1::BuildControls() {
     Bevel3 = MakeLoweredFrame(client_, "Bevel3");
     Bevel3->setGeometry(6, 6, 414, 403);
     PaintBox1 = MakeMapBox("PaintBox1", QRect(8, 8, 410, 399), &state_.View.ViewBuffer);
+    PaintBox1->setAccessibleName(QStringLiteral("Main view"));
+    PaintBox1->setAccessibleDescription(QStringLiteral("Click to bring a point to the middle"));
     connect(PaintBox1, &MapBox::pressed, this, [this](QMouseEvent* e) {
         RunHandler(this, [&] { PaintBox1MouseDown(e->button(), PointOf(*e)); });
     });
@@ -118,6 +120,8 @@ void TForm1::BuildControls() {
     Bevel4->setGeometry(433, 6, 204, 182);
     PaintBox2 = MakeMapBox("PaintBox2", QRect(435, 8, 200, 178), &state_.View.OverviewBuffer);
     PaintBox2->setEnabled(false); // a disabled box receives no pointer events
+    PaintBox2->setAccessibleName(QStringLiteral("Overview"));
+    PaintBox2->setAccessibleDescription(QStringLiteral("Click or drag to move the main view"));
     connect(PaintBox2, &MapBox::pressed, this, [this](QMouseEvent* e) {
         RunHandler(this, [&] { PaintBox2MouseDown(e->button(), PointOf(*e)); });
     });
@@ -136,6 +140,9 @@ void TForm1::BuildControls() {
     ComboBox1->setObjectName("ComboBox1");
     ComboBox1->setGeometry(6, 20, 209, 21);
     ComboBox1->setEditable(false);
+    // Named for screen readers as their labels show them; on Unix they read the label itself.
+    ComboBox1->setAccessibleName(QStringLiteral("Select"));
+    Label1->setBuddy(ComboBox1);
     ComboBox1->setMaxVisibleItems(12);
     // Styles drop a list that cannot be typed in as a menu of every row; a plain list keeps 12.
     ComboBox1->setStyleSheet(QStringLiteral("QComboBox { combobox-popup: 0; }"));
@@ -156,6 +163,8 @@ void TForm1::BuildControls() {
     ComboBox2->setObjectName("ComboBox2");
     ComboBox2->setGeometry(6, 68, 209, 21);
     ComboBox2->setEditable(true);
+    ComboBox2->setAccessibleName(QStringLiteral("Search"));
+    Label2->setBuddy(ComboBox2);
     ComboBox2->setInsertPolicy(QComboBox::NoInsert);
     // The search is for the text as typed: no found name may be filled in behind the cursor.
     ComboBox2->setCompleter(nullptr);
@@ -172,6 +181,8 @@ void TForm1::BuildControls() {
     TrackBar1 = new QSlider(Qt::Horizontal, Panel1);
     TrackBar1->setObjectName("TrackBar1");
     TrackBar1->setGeometry(6, 116, 150, 33);
+    TrackBar1->setAccessibleName(QStringLiteral("Animation speed"));
+    Label3->setBuddy(TrackBar1);
     TrackBar1->setRange(10, 50);
     TrackBar1->setValue(20);
     TrackBar1->setSingleStep(5);

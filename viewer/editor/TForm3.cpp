@@ -159,6 +159,14 @@ void TForm3::BuildControls() {
     BitBtn2 = button("BitBtn2", "&Cancel", "Quit and don't save.", QRect(280, 167, 73, 25), 310);
     BitBtn2->setIcon(style()->standardIcon(QStyle::SP_DialogCancelButton));
 
+    // Screen readers name the fields by their labels, without the colon; buttons by caption.
+    for (const auto& [field, caption] :
+         {std::pair{Edit4, Label4}, {Edit1, Label1}, {Edit2, Label2}, {Edit3, Label3}}) {
+        field->setAccessibleName(caption->text().chopped(1));
+        caption->setBuddy(field);
+    }
+    ListBox1->setAccessibleName(QStringLiteral("Locations"));
+
     const QList<QWidget*> order{Edit4,   Edit1,   Edit2,    Edit3,   Button1, Button4,
                                 Button3, Button2, ListBox1, BitBtn1, BitBtn2};
     for (qsizetype i = 0; i + 1 < order.size(); ++i)
