@@ -35,5 +35,26 @@ TEST(HelpFile, BlankLinesAroundATopicAreDropped) {
     EXPECT_EQ(HelpFile::Parse("[8]\n" + std::string(100, '\n')).Find(8)->Text, "");
 }
 
+TEST(HelpFile, TextFallsIntoBlocksByBlankLinesAndIndentation) {
+    const std::vector<HelpBlock> blocks = HelpBlocks("Orvandel Map shows\r\na map.\n\n\n"
+                                                     "Finding a place\n  Choose a name\n"
+                                                     "  and press Enter.\n  \nLast  \n");
+    struct Row {
+        std::size_t indent;
+        bool spaced;
+        const char* text;
+    } rows[] = {{0, false, "Orvandel Map shows a map."},
+                {0, true, "Finding a place"},
+                {2, false, "Choose a name and press Enter."},
+                {0, true, "Last"}};
+    ASSERT_EQ(blocks.size(), std::size(rows));
+    for (std::size_t i = 0; i < blocks.size(); ++i) {
+        EXPECT_EQ(blocks[i].Indent, rows[i].indent) << i;
+        EXPECT_EQ(blocks[i].Spaced, rows[i].spaced) << i;
+        EXPECT_EQ(blocks[i].Text, rows[i].text) << i;
+    }
+    EXPECT_TRUE(HelpBlocks("\n \n").empty());
+}
+
 } // namespace
 } // namespace orvd

@@ -8,6 +8,7 @@
 #include "view/QtSystemColors.h"
 #include "view/TForm5.h"
 
+#include <QAbstractItemView>
 #include <QAction>
 #include <QCheckBox>
 #include <QColorDialog>
@@ -15,6 +16,7 @@
 #include <QPointer>
 #include <QPushButton>
 #include <QTest>
+#include <QWindow>
 #include <stdexcept>
 
 using namespace orvd;
@@ -87,6 +89,30 @@ class DisplayOptionsTest : public QObject {
             QCOMPARE(d.focusWidget()->objectName(), QString::fromLatin1(next));
         }
     }
+    // The list drops down below its box, over nothing of the dialog above it, and a click
+    // chooses item `item`.
+    void ChooseFromDropDownCheckingNames(TForm5& d, int item) {
+        auto* list = Child<QComboBox>(&d, "ComboBox1");
+        QTest::mouseClick(d.windowHandle(), Qt::LeftButton, {}, list->geometry().center());
+        QAbstractItemView* view = list->view();
+        QTRY_VERIFY(view->isVisible());
+        const QRect box(list->mapToGlobal(QPoint()), list->size());
+        const QRect drop = view->window()->frameGeometry();
+        QVERIFY2(drop.top() >= box.bottom() && drop.left() == box.left(),
+                 qPrintable(QStringLiteral("%1,%2").arg(drop.x()).arg(drop.y())));
+        const QPoint at = view->visualRect(view->model()->index(item, 0)).center();
+        QTest::mouseClick(view->window()->windowHandle(), Qt::LeftButton, {},
+                          view->viewport()->mapTo(view->window(), at));
+        QTRY_VERIFY(!view->isVisible());
+        QCOMPARE(list->currentIndex(), item);
+        QCOMPARE(testing::AccessibleLabel(list), QStringLiteral("Style"));
+        for (const auto& [control, name] : {std::pair{"Button1", "Color"},
+                                            {"PaintBox1", "Example"},
+                                            {"BitBtn1", "OK"},
+                                            {"BitBtn2", "Cancel"}})
+            QCOMPARE(testing::AccessibleText(Child<QWidget>(&d, control), QAccessible::Name),
+                     QString::fromLatin1(name));
+    }
     void CheckExamples(TForm5& d) {
         auto* list = Child<QComboBox>(&d, "ComboBox1");
         list->setCurrentIndex(0);
@@ -127,7 +153,7 @@ private slots:
         Child<QCheckBox>(form1_.get(), "CheckBox2")->setChecked(false);
         Run("Mapborderstyle1", QColor(0, 0, 255), [this](TForm5& d) {
             CheckLayoutAndTabOrder(d);
-            Child<QComboBox>(&d, "ComboBox1")->setCurrentIndex(2);
+            ChooseFromDropDownCheckingNames(d, 2);
             Child<QPushButton>(&d, "Button1")->click();
             QTest::keyClick(Child<QComboBox>(&d, "ComboBox1"), Qt::Key_Return);
             return d.result();

@@ -22,6 +22,7 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QTest>
+#include <QWindow>
 #include <filesystem>
 #include <functional>
 #include <memory>
@@ -251,6 +252,43 @@ private slots:
         QCOMPARE(Items(Child<QComboBox>(form1_.get(), "ComboBox1")),
                  (QStringList{"Ash", "Mill", "Zeb"}));
         QCOMPARE(form1_->State().LocationPoints.front(), (Point{31, 0})); // clamped on loading
+    }
+
+    void controlsAreNamedAndShiftF10OpensWhatsThis() {
+        HelpViewer::Instance().SetHelpFile(QStringLiteral(ORVD_HELP_FILE));
+        Child<QAction>(form1_.get(), "Addlocations1")->trigger();
+        Activate(form3_.get());
+        auto* menu = Child<QMenu>(form1_.get(), "PopupMenu1");
+        struct Case {
+            const char* control;
+            const char* name;
+            const char* label;
+            int context;
+        };
+        for (const Case& c :
+             {Case{"Edit4", "Language", "Language:", 301}, Case{"Edit1", "Name", "Name:", 302},
+              Case{"Edit2", "X", "X:", 303}, Case{"Edit3", "Y", "Y:", 303},
+              Case{"ListBox1", "Locations", "", 304}, Case{"Button1", "New", "", 305},
+              Case{"Button4", "Apply", "", 306}, Case{"Button3", "Add", "", 307},
+              Case{"Button2", "Delete", "", 308}, Case{"BitBtn1", "Done", "", 309},
+              Case{"BitBtn2", "Cancel", "", 310}}) {
+            auto* control = F3<QWidget>(c.control);
+            QCOMPARE(testing::AccessibleText(control, QAccessible::Name),
+                     QString::fromLatin1(c.name));
+            QCOMPARE(testing::AccessibleLabel(control), QString::fromLatin1(c.label));
+            if (!control->isEnabled())
+                continue; // takes no focus, so no keys
+            control->setFocus();
+            QTest::keyClick(form3_->windowHandle(), Qt::Key_F10, Qt::ShiftModifier);
+            QTRY_VERIFY2(menu->isVisible(), c.control);
+            QCOMPARE(form1_->PopupComponent(), control);
+            QTest::keyClick(menu->windowHandle(), Qt::Key_Down);
+            QTest::keyClick(menu->windowHandle(), Qt::Key_Return);
+            QTRY_VERIFY(HelpViewer::Instance().Popup());
+            QCOMPARE(HelpViewer::Instance().PopupContext(), c.context);
+            HelpViewer::Instance().Popup()->close();
+            QTRY_VERIFY(!HelpViewer::Instance().Popup());
+        }
     }
 
     void newFileAsksForTheLanguageAndIsListedAfterDone() {

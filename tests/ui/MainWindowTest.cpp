@@ -19,13 +19,17 @@
 #include <QMenuBar>
 #include <QPointer>
 #include <QScreen>
+#include <QScrollBar>
 #include <QSlider>
 #include <QTest>
+#include <QTextBrowser>
 #include <QTimer>
 #include <QWindow>
 #include <memory>
 
 using namespace orvd;
+using orvd::testing::AccessibleLabel;
+using orvd::testing::AccessibleText;
 using orvd::testing::Child;
 using orvd::testing::ScriptedDialogs;
 using orvd::testing::TempDir;
@@ -251,6 +255,113 @@ private slots:
                 QCOMPARE(cross->isChecked(), !was);
             }
         }
+    }
+
+    void whatsThisByMouseOrShiftF10StaysOnTheScreenBesideItsControl() {
+        auto form = Open();
+        auto& help = HelpViewer::Instance();
+        auto* menu = Child<QMenu>(form.get(), "PopupMenu1");
+        QWindow* window = form->windowHandle();
+        const QRect screen = form->screen()->availableGeometry();
+        struct Case {
+            const char* control;
+            int context;
+        };
+        // The window in the middle of the screen, then against its right and bottom edges.
+        for (const QPoint corner :
+             {form->pos(), QPoint(screen.right() - form->frameGeometry().width(), 0),
+              QPoint(0, screen.bottom() - form->frameGeometry().height())}) {
+            form->move(corner);
+            QTest::qWait(0);
+            for (const Case& c :
+                 {Case{"ComboBox1", 101}, Case{"ComboBox2", 102}, Case{"TrackBar1", 103}}) {
+                auto* control = Child<QWidget>(form.get(), c.control);
+                for (bool byKey : {false, true}) {
+                    if (byKey) {
+                        control->setFocus();
+                        QTest::keyClick(window, Qt::Key_F10, Qt::ShiftModifier);
+                    } else {
+                        QTest::mouseClick(window, Qt::RightButton, {},
+                                          control->mapTo(form.get(), QPoint(4, 4)));
+                    }
+                    QTRY_VERIFY2(menu->isVisible(), c.control);
+                    QCOMPARE(form->PopupComponent(), control);
+                    QVERIFY(QRect(control->mapToGlobal(QPoint()), control->size())
+                                .contains(menu->pos()));
+                    QTest::keyClick(window, Qt::Key_Down);
+                    QTest::keyClick(window, Qt::Key_Return);
+                    QTRY_VERIFY(help.Popup() && help.Popup()->isVisible());
+                    QCOMPARE(help.PopupContext(), c.context);
+                    const QRect popup = help.Popup()->frameGeometry();
+                    QVERIFY2(screen.contains(popup), c.control);
+                    QVERIFY2(
+                        !popup.intersects(QRect(control->mapToGlobal(QPoint()), control->size())),
+                        c.control);
+                    help.Popup()->close();
+                    QTRY_VERIFY(!help.Popup());
+                }
+            }
+        }
+    }
+
+    void controlsAndViewsHaveAccessibleNames() {
+        auto form = Open();
+        struct Case {
+            const char* control;
+            const char* name;
+            const char* label;
+            const char* description;
+        };
+        for (const Case& c :
+             {Case{"ComboBox1", "Select", "Select :", ""},
+              Case{"ComboBox2", "Search", "Search :", ""},
+              Case{"TrackBar1", "Animation speed", "Animation speed", ""},
+              Case{"CheckBox1", "Animate", "", ""}, Case{"CheckBox2", "Crosshairs", "", ""},
+              Case{"PaintBox1", "Main view", "", "Click to bring a point to the middle"},
+              Case{"PaintBox2", "Overview", "", "Click or drag to move the main view"}}) {
+            QWidget* control = Child<QWidget>(form.get(), c.control);
+            QCOMPARE(AccessibleText(control, QAccessible::Name), QString::fromLatin1(c.name));
+            QCOMPARE(AccessibleLabel(control), QString::fromLatin1(c.label));
+            QCOMPARE(AccessibleText(control, QAccessible::Description),
+                     QString::fromLatin1(c.description));
+        }
+    }
+
+    void helpContentsWrapsToTheWindowIsCentredAndClosesOnEsc() {
+        auto form = Open();
+        auto& help = HelpViewer::Instance();
+        Child<QAction>(form.get(), "Help2")->trigger();
+        QPointer<QWidget> contents = help.ContentsWindow();
+        QVERIFY(contents && QTest::qWaitForWindowExposed(contents));
+        auto* text = Child<QTextBrowser>(contents, "HelpText");
+        QVERIFY(text->toPlainText().contains(QStringLiteral("Finding a place")));
+        QCOMPARE(text->horizontalScrollBar()->maximum(), 0);
+        QCOMPARE(contents->geometry().center(), form->screen()->geometry().center());
+        QTest::keyClick(contents->windowHandle(), Qt::Key_Escape);
+        QTRY_VERIFY(!contents);
+        QVERIFY(!help.ContentsWindow());
+    }
+
+    void letteringBlendsIntoTheGoldBeneathIt() {
+        TfSplash splash;
+        splash.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&splash));
+        auto* lettering = Child<QWidget>(&splash, "Image1");
+        const QRect area = lettering->geometry();
+        const QImage drawn = splash.grab(area).toImage();
+        lettering->hide();
+        const QImage gold = splash.grab(area).toImage();
+        int lettered = 0, lighter = 0;
+        for (int y = 0; y < area.height(); ++y)
+            for (int x = 0; x < area.width(); ++x) {
+                const QColor d = drawn.pixelColor(x, y), g = gold.pixelColor(x, y);
+                lettered += d != g;
+                // Every pixel of the lettering lies between its ink and the gold, none lighter.
+                lighter += d.red() > g.red() + 12 || d.green() > g.green() + 12 ||
+                           d.blue() > g.blue() + 12;
+            }
+        QVERIFY(lettered > 500);
+        QCOMPARE(lighter, 0);
     }
 
     void captionIsExactlyTheTextSet() {

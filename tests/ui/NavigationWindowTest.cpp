@@ -14,6 +14,7 @@
 #include <QSignalSpy>
 #include <QTest>
 #include <QTimer>
+#include <QWindow>
 #include <memory>
 
 using namespace orvd;
@@ -33,6 +34,12 @@ struct FakePicker final : CoordinatePicker {
 
 Point Position(TForm1& f) {
     return Point{f.State().View.ViewLeft, f.State().View.ViewTop};
+}
+
+// Keys through the window system, to the window's focus widget.
+void TypeKeys(QWindow* window, const char* text) {
+    for (const char* c = text; *c; ++c)
+        QTest::keyClick(window, *c);
 }
 
 } // namespace
@@ -167,6 +174,63 @@ private slots:
         QCOMPARE(label->text(), QStringLiteral("0 found"));
         QVERIFY(f->State().FoundPoints.empty());
         QCOMPARE(Position(*f), (Point{300 - 193, 250 - 199}));
+    }
+
+    void theSearchIsWhatWasTypedAndEveryEditMovesToTheSelectedEntry() {
+        auto f = Start("Animate=0\r\n");
+        auto* search = Child<QComboBox>(f.get(), "ComboBox2");
+        auto* label = Child<QLabel>(f.get(), "Label6");
+        QWindow* window = f->windowHandle();
+        search->setFocus();
+        TypeKeys(window, "e");
+        QTest::keyClick(window, Qt::Key_Return); // fills the list with all three
+        QCOMPARE(label->text(), QStringLiteral("3 found"));
+        QTest::keyClick(window, Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClick(window, Qt::Key_Backspace);
+        // A name of the list that starts with the typed text is not filled in.
+        TypeKeys(window, "n");
+        QCOMPARE(search->currentText(), QStringLiteral("n"));
+        const int renders = f->RenderCount();
+        QTest::keyClick(window, Qt::Key_Return);
+        QCOMPARE(label->text(), QStringLiteral("2 found")); // Northgate, Stonebridge
+        QCOMPARE(Position(*f), (Point{300 - 193, 250 - 199}));
+        QCOMPARE(f->RenderCount(), renders + 1); // the program's selection moved nothing
+
+        // Away with a click on the map; one more letter goes back to the selected entry.
+        auto* view = Child<QWidget>(f.get(), "PaintBox1");
+        QTest::mouseClick(window, Qt::LeftButton, {}, view->mapTo(f.get(), QPoint(10, 20)));
+        QCOMPARE(Position(*f), (Point{300 - 193 - 183, 250 - 199 - 179}));
+        search->setFocus();
+        QTest::keyClick(window, Qt::Key_End);
+        TypeKeys(window, "s");
+        QCOMPARE(search->currentText(), QStringLiteral("Northgates"));
+        QCOMPARE(search->currentIndex(), 0);
+        QCOMPARE(Position(*f), (Point{300 - 193, 250 - 199}));
+        // Every edit counts, a deletion too.
+        QTest::mouseClick(window, Qt::LeftButton, {}, view->mapTo(f.get(), QPoint(10, 20)));
+        search->setFocus();
+        QTest::keyClick(window, Qt::Key_Backspace);
+        QCOMPARE(Position(*f), (Point{300 - 193, 250 - 199}));
+    }
+
+    void anOverviewClickSurvivesAnotherButtonPressedAndReleasedDuringIt() {
+        auto f = Start("Animate=0\r\n");
+        auto* overview = Child<QWidget>(f.get(), "PaintBox2");
+        QWindow* window = f->windowHandle();
+        const QPoint at = overview->mapTo(f.get(), QPoint(100, 89));
+        for (Qt::MouseButton other : {Qt::RightButton, Qt::MiddleButton}) {
+            f->MoveMap(0, 0, false);
+            QTest::mousePress(window, Qt::LeftButton, {}, at);
+            QTest::mousePress(window, other, {}, at);
+            QTest::mouseRelease(window, other, {}, at);
+            QCOMPARE(Position(*f), (Point{0, 0}));
+            QTest::mouseRelease(window, Qt::LeftButton, {}, at);
+            QCOMPARE(Position(*f), (Point{607, 513}));
+        }
+        // Another button's press and release alone is no click.
+        f->MoveMap(0, 0, false);
+        QTest::mouseClick(window, Qt::RightButton, {}, at);
+        QCOMPARE(Position(*f), (Point{0, 0}));
     }
 
     void clicksAndDragsOnBothViewsMoveTheView() {

@@ -3,6 +3,7 @@
 #include "app/Settings.h"
 #include "app/TfSplash.h"
 #include "base/BevelPanel.h"
+#include "base/ContextMenuKey.h"
 #include "base/Dialogs.h"
 #include "base/FileSystem.h"
 #include "base/HelpViewer.h"
@@ -107,6 +108,8 @@ void TForm1::BuildControls() {
     Bevel3 = MakeLoweredFrame(client_, "Bevel3");
     Bevel3->setGeometry(6, 6, 414, 403);
     PaintBox1 = MakeMapBox("PaintBox1", QRect(8, 8, 410, 399), &state_.View.ViewBuffer);
+    PaintBox1->setAccessibleName(QStringLiteral("Main view"));
+    PaintBox1->setAccessibleDescription(QStringLiteral("Click to bring a point to the middle"));
     connect(PaintBox1, &MapBox::pressed, this, [this](QMouseEvent* e) {
         RunHandler(this, [&] { PaintBox1MouseDown(e->button(), PointOf(*e)); });
     });
@@ -117,6 +120,8 @@ void TForm1::BuildControls() {
     Bevel4->setGeometry(433, 6, 204, 182);
     PaintBox2 = MakeMapBox("PaintBox2", QRect(435, 8, 200, 178), &state_.View.OverviewBuffer);
     PaintBox2->setEnabled(false); // a disabled box receives no pointer events
+    PaintBox2->setAccessibleName(QStringLiteral("Overview"));
+    PaintBox2->setAccessibleDescription(QStringLiteral("Click or drag to move the main view"));
     connect(PaintBox2, &MapBox::pressed, this, [this](QMouseEvent* e) {
         RunHandler(this, [&] { PaintBox2MouseDown(e->button(), PointOf(*e)); });
     });
@@ -135,6 +140,9 @@ void TForm1::BuildControls() {
     ComboBox1->setObjectName("ComboBox1");
     ComboBox1->setGeometry(6, 20, 209, 21);
     ComboBox1->setEditable(false);
+    // Named for screen readers as their labels show them; on Unix they read the label itself.
+    ComboBox1->setAccessibleName(QStringLiteral("Select"));
+    Label1->setBuddy(ComboBox1);
     ComboBox1->setMaxVisibleItems(12);
     // Styles drop a list that cannot be typed in as a menu of every row; a plain list keeps 12.
     ComboBox1->setStyleSheet(QStringLiteral("QComboBox { combobox-popup: 0; }"));
@@ -155,17 +163,26 @@ void TForm1::BuildControls() {
     ComboBox2->setObjectName("ComboBox2");
     ComboBox2->setGeometry(6, 68, 209, 21);
     ComboBox2->setEditable(true);
+    ComboBox2->setAccessibleName(QStringLiteral("Search"));
+    Label2->setBuddy(ComboBox2);
     ComboBox2->setInsertPolicy(QComboBox::NoInsert);
+    // The search is for the text as typed: no found name may be filled in behind the cursor.
+    ComboBox2->setCompleter(nullptr);
     SetHelpContext(ComboBox2, 102);
     // Keys reach the box, which hands them to its line edit directly, past any filter there.
     ComboBox2->installEventFilter(this);
+    // A chosen entry and every edit of the user's; the program's own text changes are neither.
     connect(ComboBox2, &QComboBox::activated, this,
+            [this] { RunHandler(this, [this] { ComboBox2Change(); }); });
+    connect(ComboBox2->lineEdit(), &QLineEdit::textEdited, this,
             [this] { RunHandler(this, [this] { ComboBox2Change(); }); });
 
     Label3 = MakeLabel(Panel1, "Label3", QStringLiteral("Animation speed"), 7, 100);
     TrackBar1 = new QSlider(Qt::Horizontal, Panel1);
     TrackBar1->setObjectName("TrackBar1");
     TrackBar1->setGeometry(6, 116, 150, 33);
+    TrackBar1->setAccessibleName(QStringLiteral("Animation speed"));
+    Label3->setBuddy(TrackBar1);
     TrackBar1->setRange(10, 50);
     TrackBar1->setValue(20);
     TrackBar1->setSingleStep(5);
@@ -197,9 +214,11 @@ void TForm1::BuildControls() {
     connect(Timer1, &QTimer::timeout, this,
             [this] { RunHandler(this, [this] { Timer1Timer(); }); });
 
-    // The right button on these controls opens the "What's this?" menu.
+    // The right button, the Menu key and Shift+F10 on these controls open the "What's this?"
+    // menu.
     for (QWidget* control : {static_cast<QWidget*>(ComboBox1), static_cast<QWidget*>(ComboBox2),
                              static_cast<QWidget*>(TrackBar1)}) {
+        ContextMenuKey::Install(control);
         QList<QWidget*> surfaces{control};
         if (auto* combo = qobject_cast<QComboBox*>(control); combo && combo->lineEdit())
             surfaces << combo->lineEdit();

@@ -1,5 +1,6 @@
 #include "base/HelpFile.h"
 
+#include <algorithm>
 #include <charconv>
 
 namespace orvd {
@@ -69,6 +70,30 @@ HelpFile HelpFile::Parse(std::string_view bytes) {
     for (auto& [context, topic] : file.topics_)
         TrimBlankLines(topic.Text);
     return file;
+}
+
+std::vector<HelpBlock> HelpBlocks(std::string_view text) {
+    std::vector<HelpBlock> blocks;
+    bool blankBefore = false;
+    while (!text.empty()) {
+        const std::size_t end = std::min(text.find('\n'), text.size());
+        const std::string_view raw = text.substr(0, end);
+        text.remove_prefix(std::min(end + 1, text.size()));
+        const std::string_view line = Trim(raw);
+        if (line.empty()) {
+            blankBefore = !blocks.empty();
+            continue;
+        }
+        const std::size_t indent = raw.find_first_not_of(" \t");
+        if (blocks.empty() || blankBefore || blocks.back().Indent != indent) {
+            blocks.push_back(HelpBlock{indent, blankBefore, std::string(line)});
+        } else {
+            blocks.back().Text.push_back(' ');
+            blocks.back().Text.append(line);
+        }
+        blankBefore = false;
+    }
+    return blocks;
 }
 
 const HelpTopic* HelpFile::Find(int context) const {

@@ -3,6 +3,7 @@
 #include <map>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace orvd {
 
@@ -16,6 +17,18 @@ struct HelpTopic {
     std::string Title;
     std::string Text; // lines joined with "\n", blank lines at either end dropped
 };
+
+// A topic's text as a window shows it, wrapped to its width: lines that follow each other at the
+// same indentation form one block, joined with single spaces; a blank line or another
+// indentation starts the next block. `Spaced` marks a block that follows a blank line.
+//   "Finding a place\n  Choose a name\n  and press Enter."
+// gives {0, "Finding a place"} and {2, "Choose a name and press Enter."}.
+struct HelpBlock {
+    std::size_t Indent = 0; // leading blanks of the block's lines
+    bool Spaced = false;
+    std::string Text;
+};
+std::vector<HelpBlock> HelpBlocks(std::string_view text);
 
 class HelpFile {
 public:

@@ -3,13 +3,17 @@
 #include "base/FileSystem.h"
 #include "base/HelpFile.h"
 #include "base/QtText.h"
+#include "base/ScreenPlacement.h"
 
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
+#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMouseEvent>
+#include <QScreen>
+#include <QShortcut>
 #include <QTextBrowser>
 #include <QVBoxLayout>
 
@@ -35,9 +39,16 @@ protected:
     }
 };
 
+// Paragraphs that wrap to the window; the file's line breaks only mark its blocks.
 QString TopicHtml(const HelpTopic& topic) {
-    return QStringLiteral("<h3>%1</h3><pre style='font-family:sans-serif'>%2</pre>")
-        .arg(FromAnsi(topic.Title).toHtmlEscaped(), FromAnsi(topic.Text).toHtmlEscaped());
+    QString html = QStringLiteral("<h3>%1</h3>").arg(FromAnsi(topic.Title).toHtmlEscaped());
+    for (const HelpBlock& block : HelpBlocks(topic.Text))
+        html += QStringLiteral("<p style='margin-top:%1px; margin-bottom:0; margin-left:%2px'>"
+                               "%3</p>")
+                    .arg(block.Spaced ? 8 : 0)
+                    .arg(block.Indent * 6)
+                    .arg(FromAnsi(block.Text).toHtmlEscaped());
+    return html;
 }
 
 } // namespace
@@ -84,7 +95,12 @@ void HelpViewer::ShowContents(QWidget* owner) {
         auto* browser = new QTextBrowser(window);
         browser->setObjectName("HelpText");
         layout->addWidget(browser);
-        window->resize(480, 420);
+        new QShortcut(QKeySequence(Qt::Key_Escape), window, window, &QWidget::close);
+        // Centred on the screen, as the program's windows open; its frame is not known yet.
+        const QSize size(480, 420);
+        window->resize(size);
+        if (const QScreen* screen = owner ? owner->screen() : QGuiApplication::primaryScreen())
+            window->setGeometry(QRect(CentredOn(screen->geometry(), size), size));
         contents_ = window;
     }
     QString html = TopicHtml(*file.Contents());
@@ -94,6 +110,7 @@ void HelpViewer::ShowContents(QWidget* owner) {
     contents_->findChild<QTextBrowser*>("HelpText")->setHtml(html);
     contents_->show();
     contents_->raise();
+    contents_->activateWindow(); // Esc and the keys go to the help at once
 }
 
 void HelpViewer::ShowPopup(int context, QWidget* control) {
@@ -115,7 +132,7 @@ void HelpViewer::ShowPopup(int context, QWidget* control) {
                             FromAnsi(topic->Text).toHtmlEscaped().replace('\n', ' ')));
     label->setFixedWidth(300);
     label->adjustSize();
-    label->move(control->mapToGlobal(QPoint(control->width() + 4, 0)));
+    label->move(PopupBeside(*control, label->size()));
     label->show();
     popup_ = label;
     popupContext_ = context;

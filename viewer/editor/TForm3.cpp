@@ -1,5 +1,6 @@
 #include "editor/TForm3.h"
 
+#include "base/ContextMenuKey.h"
 #include "base/Dialogs.h"
 #include "base/Error.h"
 #include "base/ErrorMessage.h"
@@ -153,12 +154,22 @@ void TForm3::BuildControls() {
     BitBtn2 = button("BitBtn2", "&Cancel", "Quit and don't save.", QRect(280, 167, 73, 25), 310);
     BitBtn2->setIcon(style()->standardIcon(QStyle::SP_DialogCancelButton));
 
+    // Screen readers name the fields by their labels, without the colon; buttons by caption.
+    for (const auto& [field, caption] :
+         {std::pair{Edit4, Label4}, {Edit1, Label1}, {Edit2, Label2}, {Edit3, Label3}}) {
+        field->setAccessibleName(caption->text().chopped(1));
+        caption->setBuddy(field);
+    }
+    ListBox1->setAccessibleName(QStringLiteral("Locations"));
+
     const QList<QWidget*> order{Edit4,   Edit1,   Edit2,    Edit3,   Button1, Button4,
                                 Button3, Button2, ListBox1, BitBtn1, BitBtn2};
     for (qsizetype i = 0; i + 1 < order.size(); ++i)
         setTabOrder(order[i], order[i + 1]);
     for (QWidget* control : order) {
-        // The main window's "What's this?" menu, and the title bar's help button.
+        // The main window's "What's this?" menu (the right button, the Menu key, Shift+F10),
+        // and the title bar's help button.
+        ContextMenuKey::Install(control);
         control->setContextMenuPolicy(Qt::CustomContextMenu);
         connect(control, &QWidget::customContextMenuRequested, this,
                 [this, control](const QPoint& pos) {

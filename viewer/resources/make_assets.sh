@@ -12,10 +12,17 @@ font=/usr/share/fonts/truetype/dejavu/DejaVuSerif.ttf
     -colorspace sRGB -type TrueColor -sampling-factor 2x2 -interlace none -quality 75 \
     -strip gold.jpg
 
-# 297 x 25, 24-bit; its white background is the colour left out when it is drawn.
-"$im" -size 297x25 xc:white -font "$font" -pointsize 12 -fill '#6E3B0A' -gravity center \
-    -annotate +0+0 'Norrowen  ~  Fallowmere  ~  Brackenmoor' -type TrueColor \
+# 297 x 25, 24-bit; its white background is the colour left out when it is drawn. The soft edges
+# of the letters are mixed with the gold that lies under them on the splash (the picture sits at
+# (28, 144), the gold at (4, 4)), so that they blend into it instead of fading to white.
+text='Norrowen  ~  Fallowmere  ~  Brackenmoor'
+"$im" -size 297x25 xc:black -font "$font" -pointsize 12 -fill white -gravity center \
+    -annotate +0+0 "$text" ink.png
+"$im" gold.jpg -crop 297x25+24+140 +repage \( -size 297x25 xc:'#6E3B0A' \) ink.png -composite \
+    inked.png
+"$im" -size 297x25 xc:white inked.png \( ink.png -threshold 0 \) -composite -type TrueColor \
     PNG24:lettering.png
+rm ink.png inked.png
 
 # A globe on a stand, drawn at 96 pixels and reduced, so the small sizes stay smooth.
 "$im" -size 96x96 xc:none \

@@ -31,13 +31,17 @@ void MapBox::paintEvent(QPaintEvent*) {
 }
 
 void MapBox::mousePressEvent(QMouseEvent* event) {
-    pressedInside_ = event->button() == Qt::LeftButton;
+    // Only the left button makes or breaks a click; the others come and go during it.
+    if (event->button() == Qt::LeftButton)
+        pressedInside_ = true;
     emit pressed(event);
 }
 
 void MapBox::mouseReleaseEvent(QMouseEvent* event) {
     emit released(event);
-    if (pressedInside_ && event->button() == Qt::LeftButton && rect().contains(event->pos()))
+    if (event->button() != Qt::LeftButton)
+        return;
+    if (pressedInside_ && rect().contains(event->pos()))
         emit clicked();
     pressedInside_ = false;
 }

@@ -43,6 +43,10 @@ TForm5::TForm5(QWidget* owner, ColorValue& borderColor, BorderPattern& borderSty
     ComboBox1->setObjectName("ComboBox1");
     ComboBox1->setEditable(false);
     ComboBox1->setGeometry(16, 32, 137, 21);
+    ComboBox1->setAccessibleName(QStringLiteral("Style"));
+    Label1->setBuddy(ComboBox1); // on Unix screen readers name a list by its label
+    // Styles drop a list that cannot be typed in as a menu over the box; it drops below it.
+    ComboBox1->setStyleSheet(QStringLiteral("QComboBox { combobox-popup: 0; }"));
     for (std::string_view caption : kBorderStyleCaptions)
         ComboBox1->addItem(QString::fromLatin1(caption.data(), qsizetype(caption.size())));
     Label2 = MakeLabel(this, "Label2", QStringLiteral("Color"), 16, 60);
@@ -54,6 +58,7 @@ TForm5::TForm5(QWidget* owner, ColorValue& borderColor, BorderPattern& borderSty
     PaintBox1->setGeometry(192, 32, BorderStyleChoice::kExampleSize,
                            BorderStyleChoice::kExampleSize);
     PaintBox1->SetImage(&choice_.Example());
+    PaintBox1->setAccessibleName(QStringLiteral("Example"));
     // Only a paint request repaints the box from its background; direct draws are presented.
     PaintBox1->SetPaintHandler([this](MapBox*) {
         if (!presenting_)
