@@ -10,6 +10,7 @@ packages=(
     g++-mingw-w64-i686 binutils-mingw-w64-i686 g++-multilib qemu-user
     xvfb xauth imagemagick xdotool fonts-dejavu-core
     clang libclang-rt-14-dev
+    strace desktop-file-utils
 )
 
 missing=()

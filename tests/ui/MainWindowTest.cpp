@@ -417,7 +417,7 @@ private slots:
             Child<QAction>(form.get(), "About1")->trigger();
             QCOMPARE(result, c.closes ? 1 : 0);
             QVERIFY(!loadingShown);
-            QCOMPARE(version, QStringLiteral("v 0.82"));
+            QCOMPARE(version, QStringLiteral("v " ORVD_VERSION));
             QVERIFY(fSplash == nullptr); // released after the command
         }
         QCOMPARE(dialogs_->shown.front().objectName, QStringLiteral("fSplash"));

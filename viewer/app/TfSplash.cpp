@@ -174,7 +174,7 @@ QLabel* TfSplash::AddLabel(const char* name, const QString& text, QPoint at, con
 }
 
 void TfSplash::FormCreate() {
-    label6_->setText(QStringLiteral("v 0.82"));
+    label6_->setText(QStringLiteral("v " ORVD_VERSION));
     label6_->adjustSize();
     LoadJPEGfromEXE();
 }

@@ -1,0 +1,35 @@
+#!/usr/bin/env bash
+# package.sh: installs what is missing, builds the release (Release, in build-release) and writes
+# into dist/ the viewer's portable folder for Linux (orvandel-map-<version>-linux-x86_64.tar.gz),
+# strveil for Windows (strveil-<version>-win32.zip) and SHA256SUMS of both. The same commit gives
+# the same bytes: file times are the commit's (SOURCE_DATE_EPOCH, unless set), the owner root.
+# ORVD_PACKAGE_BUILD and ORVD_DIST choose other folders.
+set -euo pipefail
+root=$(cd "$(dirname "$0")/.." && pwd)
+build=${ORVD_PACKAGE_BUILD:-$root/build-release}
+dist=${ORVD_DIST:-$root/dist}
+"$root/scripts/install-deps.sh"
+
+if [ -z "${SOURCE_DATE_EPOCH:-}" ]; then
+    SOURCE_DATE_EPOCH=$(git -C "$root" log -1 --format=%ct 2>/dev/null) ||
+        { echo "package.sh: not a git checkout: set SOURCE_DATE_EPOCH to the release's time" >&2; exit 1; }
+fi
+export SOURCE_DATE_EPOCH
+# Zip entries hold local times, and files the build makes get the umask's modes.
+export TZ=UTC LC_ALL=C
+umask 022
+
+ORVD_TARGETS="ORVDMAP demoworld_gen strveil_win32" "$root/scripts/build.sh" "$build" \
+    -DCMAKE_BUILD_TYPE=Release -DORVD_BENCHMARKS=OFF -DCMAKE_SKIP_INSTALL_ALL_DEPENDENCY=ON >/dev/null
+rm -rf "$build/cpack"
+cpack --config "$build/CPackConfig.cmake" -B "$build/cpack" >"$build/cpack.log" ||
+    { cat "$build/cpack.log"; exit 1; }
+
+mapfile -t archives < <(cd "$build/cpack" && ls -- *.tar.gz *.zip)
+mkdir -p "$dist"
+for a in "${archives[@]}"; do
+    cp "$build/cpack/$a" "$dist/$a"
+done
+(cd "$dist" && sha256sum "${archives[@]}" >SHA256SUMS)
+echo "Release in $dist:"
+(cd "$dist" && cat SHA256SUMS)
