@@ -3,6 +3,7 @@
 #include "base/FileSystem.h"
 #include "base/HelpFile.h"
 #include "base/QtText.h"
+#include "base/WindowFonts.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -38,6 +39,11 @@ protected:
 QString TopicHtml(const HelpTopic& topic) {
     return QStringLiteral("<h3>%1</h3><pre style='font-family:sans-serif'>%2</pre>")
         .arg(FromAnsi(topic.Title).toHtmlEscaped(), FromAnsi(topic.Text).toHtmlEscaped());
+}
+
+// The help system's own face, not the windows' bitmap one: headings are bold.
+QFont HelpFont() {
+    return WindowFonts::Instance().Font(QStringLiteral("Arial"), 12);
 }
 
 } // namespace
@@ -83,6 +89,7 @@ void HelpViewer::ShowContents(QWidget* owner) {
         auto* layout = new QVBoxLayout(window);
         auto* browser = new QTextBrowser(window);
         browser->setObjectName("HelpText");
+        browser->setFont(HelpFont());
         layout->addWidget(browser);
         window->resize(480, 420);
         contents_ = window;
@@ -106,6 +113,7 @@ void HelpViewer::ShowPopup(int context, QWidget* control) {
     if (popup_)
         popup_->close();
     auto* label = new HelpPopup();
+    label->setFont(HelpFont());
     label->setWordWrap(true);
     label->setMargin(6);
     label->setFrameStyle(QFrame::Box | QFrame::Plain);
