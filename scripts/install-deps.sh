@@ -9,6 +9,9 @@ packages=(
     libgtest-dev googletest libbenchmark-dev
     g++-mingw-w64-i686 binutils-mingw-w64-i686 g++-multilib qemu-user
     xvfb xauth imagemagick xdotool fonts-dejavu-core
+    # The windows' fonts, which the viewer loads itself: "MS Sans Serif" with the Windows
+    # bitmap sizes, and faces with the widths of "Times New Roman" and "Arial".
+    fonts-wine fonts-liberation2
     clang libclang-rt-14-dev
     strace desktop-file-utils
 )

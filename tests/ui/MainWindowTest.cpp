@@ -6,6 +6,7 @@
 #include "app/TForm1.h"
 #include "app/TfSplash.h"
 #include "base/HelpViewer.h"
+#include "base/WindowFonts.h"
 
 #include <QAbstractItemView>
 #include <QAction>
@@ -461,7 +462,9 @@ private slots:
         const QRect screen = QGuiApplication::primaryScreen()->geometry();
         QCOMPARE(splash.pos(), QPoint((screen.width() - 354) / 2, (screen.height() - 275) / 2));
         for (QLabel* label : splash.findChildren<QLabel*>())
-            QVERIFY2(label->geometry().right() < 350, qPrintable(label->objectName()));
+            QVERIFY2(
+                label->geometry().right() < 350,
+                qPrintable(label->objectName() + ' ' + WindowFonts::Instance().MissingWarning()));
         const QImage panel = Child<QWidget>(&splash, "Panel1")->grab().toImage();
         const QPalette palette = splash.palette();
         QCOMPARE(panel.pixelColor(0, 100).rgb(), palette.color(QPalette::Light).rgb());

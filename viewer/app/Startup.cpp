@@ -5,6 +5,7 @@
 #include "base/Dialogs.h"
 #include "base/ErrorMessage.h"
 #include "base/HelpViewer.h"
+#include "base/WindowParts.h"
 #include "editor/TForm3.h"
 
 #include <QApplication>
@@ -18,14 +19,16 @@ int RunViewer(int argc, char** argv) {
     // Taken before Qt removes the options it knows: the first argument is the first one given.
     const std::string firstArgument = argc > 1 ? argv[1] : "";
     QApplication app(argc, argv);
+    // Menus, message boxes and tooltips in the windows' font too. Its first use loads the font
+    // files and says on stderr which are missing.
+    QApplication::setFont(DialogFont());
     const std::string programPath = QFile::encodeName(app.applicationFilePath()).toStdString();
 
     std::unique_ptr<TForm1> form1;
     std::unique_ptr<TForm3> form3;
     fSplash = new TfSplash();
     try {
-        fSplash->Label7()->setText(QStringLiteral("Loading..."));
-        fSplash->Label7()->adjustSize();
+        fSplash->SetText(fSplash->Label7(), QStringLiteral("Loading..."));
         fSplash->Label7()->show();
         fSplash->show();
         fSplash->repaint();

@@ -2,6 +2,8 @@
 
 #include "base/BevelPanel.h"
 #include "base/ScreenPlacement.h"
+#include "base/WindowFonts.h"
+#include "base/WindowParts.h"
 #include "mapdata/JpegDecoder.h"
 
 #include <QBitmap>
@@ -80,18 +82,11 @@ private:
 };
 
 QFont TimesFont(int pixels, bool italic = false) {
-    QFont font(QStringLiteral("Times New Roman"));
-    font.setStyleHint(QFont::Serif);
-    font.setPixelSize(pixels);
-    font.setItalic(italic);
-    return font;
+    return WindowFonts::Instance().Font(QStringLiteral("Times New Roman"), pixels, italic);
 }
 
 QFont SansFont(int pixels) {
-    QFont font(QStringLiteral("MS Sans Serif"));
-    font.setStyleHint(QFont::SansSerif);
-    font.setPixelSize(pixels);
-    return font;
+    return WindowFonts::Instance().Font(QStringLiteral("MS Sans Serif"), pixels);
 }
 
 } // namespace
@@ -158,14 +153,14 @@ TfSplash::~TfSplash() {
 
 QLabel* TfSplash::AddLabel(const char* name, const QString& text, QPoint at, const QFont& font,
                            QColor colour, bool clickable) {
-    auto* label = new QLabel(text, panel1_);
+    auto* label = new QLabel(panel1_);
     label->setObjectName(name);
     label->setFont(font);
     QPalette palette = label->palette();
     palette.setColor(QPalette::WindowText, colour);
     label->setPalette(palette);
     label->move(at);
-    label->adjustSize();
+    SetText(label, text);
     if (clickable)
         label->installEventFilter(clicks_);
     else
@@ -173,9 +168,13 @@ QLabel* TfSplash::AddLabel(const char* name, const QString& text, QPoint at, con
     return label;
 }
 
+void TfSplash::SetText(QLabel* label, const QString& text) {
+    // The lettering keeps clear of the inner bevel, which ends 4 pixels in from the edge.
+    SetLabelText(label, text, kWidth - 8, Overflow::ShrinkFont);
+}
+
 void TfSplash::FormCreate() {
-    label6_->setText(QStringLiteral("v " ORVD_VERSION));
-    label6_->adjustSize();
+    SetText(label6_, QStringLiteral("v " ORVD_VERSION));
     LoadJPEGfromEXE();
 }
 

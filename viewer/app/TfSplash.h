@@ -25,6 +25,9 @@ public:
     int ModalResult() const { return modalResult_; }
 
     QLabel* Label7() const { return label7_; } // "Loading..." during start-up
+    // Sets the text of one of its labels; a text too wide for the window is drawn smaller or
+    // shortened rather than run into the bevel.
+    void SetText(QLabel* label, const QString& text);
 
     void Panel1Click();
 

@@ -4,6 +4,7 @@
 #include "base/HelpFile.h"
 #include "base/QtText.h"
 #include "base/ScreenPlacement.h"
+#include "base/WindowFonts.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -51,6 +52,11 @@ QString TopicHtml(const HelpTopic& topic) {
     return html;
 }
 
+// The help system's own face, not the windows' bitmap one: headings are bold.
+QFont HelpFont() {
+    return WindowFonts::Instance().Font(QStringLiteral("Arial"), 12);
+}
+
 } // namespace
 
 void SetHelpContext(QWidget* control, int context) {
@@ -94,6 +100,7 @@ void HelpViewer::ShowContents(QWidget* owner) {
         auto* layout = new QVBoxLayout(window);
         auto* browser = new QTextBrowser(window);
         browser->setObjectName("HelpText");
+        browser->setFont(HelpFont());
         layout->addWidget(browser);
         new QShortcut(QKeySequence(Qt::Key_Escape), window, window, &QWidget::close);
         // Centred on the screen, as the program's windows open; its frame is not known yet.
@@ -123,6 +130,7 @@ void HelpViewer::ShowPopup(int context, QWidget* control) {
     if (popup_)
         popup_->close();
     auto* label = new HelpPopup();
+    label->setFont(HelpFont());
     label->setWordWrap(true);
     label->setMargin(6);
     label->setFrameStyle(QFrame::Box | QFrame::Plain);

@@ -1,6 +1,7 @@
 #include "editor/TForm4.h"
 
 #include "base/QtText.h"
+#include "base/WindowParts.h"
 
 #include <QCheckBox>
 #include <QFrame>
@@ -24,9 +25,11 @@ TForm4::TForm4(const std::string& backupFileName, QWidget* owner)
     Label1->setWordWrap(true);
     const int height1 = Label1->heightForWidth(215);
     Label1->setGeometry(8, 6, 215, height1);
-    Label2 = new QLabel(FromAnsi(backupFileName), this);
+    Label2 = new QLabel(this);
     Label2->setObjectName("Label2");
-    Label2->setGeometry(8, 8 + height1, 215, 16);
+    Label2->move(8, 8 + height1);
+    // A long name keeps its start and its extension.
+    SetLabelText(Label2, FromAnsi(backupFileName), 8 + 215, Overflow::ElideMiddle);
     auto* Bevel1 = new QFrame(this);
     Bevel1->setObjectName("Bevel1");
     Bevel1->setFrameStyle(QFrame::HLine | QFrame::Sunken);
