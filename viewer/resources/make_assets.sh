@@ -21,7 +21,7 @@ text='Norrowen  ~  Fallowmere  ~  Brackenmoor'
 "$im" gold.jpg -crop 297x25+24+140 +repage \( -size 297x25 xc:'#6E3B0A' \) ink.png -composite \
     inked.png
 "$im" -size 297x25 xc:white inked.png \( ink.png -threshold 0 \) -composite -type TrueColor \
-    PNG24:lettering.png
+    -define png:exclude-chunks=date,time PNG24:lettering.png
 rm ink.png inked.png
 
 # A globe on a stand, drawn at 96 pixels and reduced, so the small sizes stay smooth.
@@ -36,6 +36,7 @@ rm ink.png inked.png
     -draw 'line 14,40 82,40' \
     globe96.png
 for size in 48 32 16; do
-    "$im" globe96.png -resize ${size}x${size} PNG32:globe${size}.png
+    "$im" globe96.png -resize ${size}x${size} -define png:exclude-chunks=date,time \
+        PNG32:globe${size}.png
 done
 rm globe96.png
