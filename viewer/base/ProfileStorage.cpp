@@ -73,8 +73,7 @@ std::optional<long> TempFileOwner(std::string_view entry, std::string_view file)
 // A save killed between writing its temporary file and the rename leaves that file behind; the
 // next save of the same file removes it. Only regular files named as the writer names them go,
 // and only those of a process that no longer runs (another one may be saving right now).
-void RemoveLeftoverTempFiles(const std::string& dir, const std::string& target) {
-    const std::string file = target.substr(target.find_last_of('/') + 1);
+void RemoveLeftoverTempFiles(const std::string& dir, std::string_view file) {
     DIR* folder = opendir(dir.c_str());
     if (folder == nullptr) {
         return;
@@ -156,13 +155,13 @@ void ProfileStorage::Store(const std::string& path, std::string_view bytes) {
         fail();
     }
 
-    RemoveLeftoverTempFiles(dir, target);
+    const std::string file = target.substr(target.find_last_of('/') + 1);
+    RemoveLeftoverTempFiles(dir, file);
     static unsigned counter = 0;
     std::string temp;
     int fd = -1;
     for (int attempt = 0; attempt < 100 && fd < 0; ++attempt) {
-        temp =
-            dir + "/" + TempName(target.substr(target.find_last_of('/') + 1), getpid(), counter++);
+        temp = dir + "/" + TempName(file, getpid(), counter++);
         fd = open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
         if (fd < 0 && errno != EEXIST) {
             break;

@@ -13,16 +13,21 @@ QPoint CentredOn(const QRect& screen, QSize size) {
                   screen.y() + (screen.height() - size.height()) / 2);
 }
 
+namespace {
+
+Rect RectOf(const QRect& r) {
+    return Rect{r.x(), r.y(), r.x() + r.width(), r.y() + r.height()};
+}
+
+} // namespace
+
 QPoint PopupBeside(const QWidget& control, QSize size) {
     const QRect at(control.mapToGlobal(QPoint(0, 0)), control.size());
     const QScreen* screen = QGuiApplication::screenAt(at.center());
     if (!screen)
         screen = control.screen();
     const QRect area = screen->availableGeometry();
-    const Point corner = PlacePopupBeside(
-        Rect{at.x(), at.y(), at.x() + at.width(), at.y() + at.height()}, size.width(),
-        size.height(), Rect{area.x(), area.y(), area.x() + area.width(), area.y() + area.height()},
-        4);
+    const Point corner = PlacePopupBeside(RectOf(at), size.width(), size.height(), RectOf(area), 4);
     return QPoint(corner.x, corner.y);
 }
 
