@@ -153,7 +153,7 @@ TEST(ProfileQuotes, OnePairOfMatchingQuotesIsDropped) {
         std::vector<std::string> lines;
         p.file.ReadEntries("S", lines);
         EXPECT_EQ(lines.back(), row.read.empty() ? "name1=val1" : "name2=" + row.read);
-        EXPECT_EQ(ProfileFile::LosesQuotesWhenRead(row.written), row.losesQuotes);
+        EXPECT_EQ(ProfileFile::ValueChange(row.written).has_value(), row.losesQuotes);
     }
 
     MemoryProfile p("[S]\n\"Oak\"=1\nn='0x1F'\nlong=\"" + std::string(1100, 'v') + "\"\n");
@@ -162,6 +162,52 @@ TEST(ProfileQuotes, OnePairOfMatchingQuotesIsDropped) {
     EXPECT_EQ(p.file.ReadText("S", "\"Oak\"", "d"), "1"); // keys keep their quotes
     EXPECT_EQ(p.file.ReadText("S", "Oak", "d"), "d");
     EXPECT_EQ(p.file.ReadText("S", "missing", "\"d\""), "\"d\""); // the default as given
+}
+
+// Whatever a caller writes reads back as ValueAsRead and KeyAsRead say, and exactly the texts
+// that change are refused by ValueChange and KeyChange.
+TEST(ProfileReadBack, TheOneRuleIsWhatTheReaderDoes) {
+    struct Row {
+        std::string written;
+        std::string read;
+    };
+    const Row values[] = {
+        {"\"\tDutch\"", "\tDutch"},
+        {"\" Dutch \"", " Dutch "},
+        {"'\tDutch '", "\tDutch "},
+        {" Dutch", "Dutch"},
+        {"Dutch\t", "Dutch"},
+        {"\vDutch\f", "Dutch"},
+        {"\t\"Dutch\" ", "Dutch"},
+        {std::string("Du\0tch", 6), "Du"},
+        {"Du\r\ntch", "Du  tch"},
+        {"Dutch", "Dutch"},
+        {"", ""},
+        {std::string(1024, 'L'), std::string(1023, 'L')},
+    };
+    for (const Row& row : values) {
+        SCOPED_TRACE(::testing::PrintToString(row.written));
+        MemoryProfile p("");
+        p.file.WriteText("S", "k", row.written);
+        EXPECT_EQ(p.file.ReadText("S", "k", "d"), row.read);
+        EXPECT_EQ(ProfileFile::ValueAsRead(row.written), row.read);
+        EXPECT_EQ(ProfileFile::ValueChange(row.written).has_value(), row.read != row.written);
+    }
+    const Row keys[] = {
+        {"Oak", "Oak"},         {" Oak", "Oak"},   {"Oak\t", "Oak"},
+        {"\"Oak\"", "\"Oak\""}, {"A=B", "A"},      {";Oak", "<none>"},
+        {" [Oak", "<none>"},    {"\t ", "<none>"}, {std::string("O\0ak", 4), "O"},
+    };
+    for (const Row& row : keys) {
+        SCOPED_TRACE(::testing::PrintToString(row.written));
+        MemoryProfile p("");
+        p.file.WriteText("S", row.written, "v");
+        std::vector<std::string> names;
+        p.file.ReadKeyNames("S", names);
+        EXPECT_EQ(names.empty() ? "<none>" : names.at(0), row.read);
+        EXPECT_EQ(ProfileFile::KeyAsRead(row.written).value_or("<none>"), row.read);
+        EXPECT_EQ(ProfileFile::KeyChange(row.written).has_value(), row.read != row.written);
+    }
 }
 
 TEST(ProfileRead, FirstOfTwoEqualKeysAndLatin1Case) {

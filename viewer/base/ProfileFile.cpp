@@ -228,7 +228,7 @@ std::string ProfileFile::ReadText(std::string_view section, std::string_view key
 
 void ProfileFile::WriteText(std::string_view section, std::string_view key,
                             std::string_view value) {
-    std::string bytes = storage_->Load(path_);
+    std::string bytes = storage_->LoadForUpdate(path_);
     WriteTextIn(bytes, section, key, value);
     storage_->Store(path_, bytes);
 }
@@ -353,14 +353,71 @@ void ProfileFile::ReadEntries(std::string_view section, std::vector<std::string>
 }
 
 void ProfileFile::RemoveSection(std::string_view section) {
-    std::string bytes = storage_->Load(path_);
+    std::string bytes = storage_->LoadForUpdate(path_);
     if (RemoveSectionIn(bytes, section)) {
         storage_->Store(path_, bytes);
     }
 }
 
-bool ProfileFile::LosesQuotesWhenRead(std::string_view value) {
-    return EnclosedInQuotes(Field(value));
+std::string ProfileFile::ValueAsRead(std::string_view value) {
+    return CText(Unquoted(Field(OneLine(value))), kMaxTextLength);
+}
+
+std::optional<std::string> ProfileFile::KeyAsRead(std::string_view key) {
+    // The line WriteTextIn writes, read as Parse reads it; the value does not matter.
+    const std::string line = OneLine(Trimmed(key)) + "=";
+    const std::string_view read = Trimmed(line);
+    if (read.front() == ';' || read.front() == '[') {
+        return std::nullopt;
+    }
+    const std::string_view name = Field(read.substr(0, read.find('=')));
+    if (name.empty()) {
+        return std::nullopt;
+    }
+    return std::string(name);
+}
+
+namespace {
+
+// The first step of the read-back that changes `text`, in the order the reader takes them.
+std::string ChangeOf(std::string_view text, bool key) {
+    constexpr std::string_view kReadAs = " when the file is read";
+    if (text.find_first_of(std::string_view("\r\n\0", 3)) != std::string_view::npos) {
+        return "it holds a line break or a zero byte";
+    }
+    const std::string_view trimmed = Trimmed(text);
+    if (key && trimmed.empty()) {
+        return "it is empty";
+    }
+    if (trimmed.size() != text.size()) {
+        return "the blanks around it would be dropped" + std::string(kReadAs);
+    }
+    if (key) {
+        if (text.find('=') != std::string_view::npos) {
+            return "it holds \"=\"";
+        }
+        return "it starts with \"[\" or \";\"";
+    }
+    if (EnclosedInQuotes(text)) {
+        return "the quotes around it would be dropped" + std::string(kReadAs);
+    }
+    return "it is longer than " + std::to_string(ProfileFile::kMaxTextLength) + " characters";
+}
+
+} // namespace
+
+std::optional<std::string> ProfileFile::ValueChange(std::string_view value) {
+    if (ValueAsRead(value) == value) {
+        return std::nullopt;
+    }
+    return ChangeOf(value, false);
+}
+
+std::optional<std::string> ProfileFile::KeyChange(std::string_view key) {
+    if (KeyAsRead(key) == key) {
+        return std::nullopt;
+    }
+    return ChangeOf(key, true);
 }
 
 bool ProfileFile::RemoveSectionIn(std::string& bytes, std::string_view section) {

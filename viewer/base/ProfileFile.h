@@ -2,6 +2,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -77,10 +78,19 @@ public:
     // section is missing.
     void RemoveSection(std::string_view section);
 
-    // True when `value`, written as it is, would read back without the pair of quotes it
-    // begins and ends with (blanks around it aside). Callers that need a value to read back as
-    // written refuse such a value.
-    static bool LosesQuotesWhenRead(std::string_view value);
+    // The one rule of what comes back from a write, for callers that must refuse a value that
+    // would not read back as they hold it. ValueAsRead: a value written with WriteText, as
+    // ReadText gives it (line breaks written as blanks, cut at a NUL byte, the blanks around it
+    // dropped, one pair of matching quotes dropped, at most kMaxTextLength bytes). KeyAsRead: a
+    // key written with WriteText, as ReadKeyNames gives it, or nothing when its line would not
+    // read as an entry at all (an empty key, one that starts with "[" or ";").
+    static std::string ValueAsRead(std::string_view value);
+    static std::optional<std::string> KeyAsRead(std::string_view key);
+
+    // Why the value or key would not read back as itself, as the end of a message ("the blanks
+    // around it would be dropped when the file is read"); nothing when it reads back exactly.
+    static std::optional<std::string> ValueChange(std::string_view value);
+    static std::optional<std::string> KeyChange(std::string_view key);
 
     // The two writes applied to a file's bytes in memory, leaving exactly what WriteText and
     // RemoveSection would leave in a file holding `bytes`; for callers that compose a whole

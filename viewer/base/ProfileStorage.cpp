@@ -1,6 +1,7 @@
 #include "base/ProfileStorage.h"
 
 #include "base/Error.h"
+#include "base/FileSystem.h"
 
 #include <cerrno>
 #include <climits>
@@ -20,7 +21,7 @@ namespace {
 
 constexpr mode_t kAnyWriteBit = S_IWUSR | S_IWGRP | S_IWOTH;
 
-std::string DirectoryOf(const std::string& path) {
+std::string FolderOf(const std::string& path) {
     const auto slash = path.find_last_of('/');
     if (slash == std::string::npos) {
         return ".";
@@ -128,6 +129,14 @@ std::string ProfileStorage::Load(const std::string& path) const {
     return bytes;
 }
 
+std::string ProfileStorage::LoadForUpdate(const std::string& path) const {
+    std::string bytes = Load(path);
+    if (bytes.empty() && FileExists(path) && !ReadWholeFile(path, kMaxFileBytes)) {
+        throw Error("Unable to write to " + path);
+    }
+    return bytes;
+}
+
 std::string ProfileStorage::TooLargeMessage(const std::string& path) {
     return "The file " + path + " is too large: more than " + std::to_string(kMaxFileBytes >> 20) +
            " MiB";
@@ -148,7 +157,7 @@ void ProfileStorage::Store(const std::string& path, std::string_view bytes) {
     } else if (errno != ENOENT) {
         fail();
     }
-    const std::string dir = DirectoryOf(target);
+    const std::string dir = FolderOf(target);
     struct stat dirStat {};
     if (stat(dir.c_str(), &dirStat) != 0 || !S_ISDIR(dirStat.st_mode) ||
         (dirStat.st_mode & kAnyWriteBit) == 0 || access(dir.c_str(), W_OK | X_OK) != 0) {

@@ -31,6 +31,11 @@ public:
     // caller mistakes it for an empty one (a write would then replace it with one key).
     virtual std::string Load(const std::string& path) const;
 
+    // Load for a write that replaces the file with a changed copy: a file that exists but
+    // cannot be read throws orvd::Error("Unable to write to " + path) instead of coming back
+    // empty, so that its other lines are not lost.
+    std::string LoadForUpdate(const std::string& path) const;
+
     // Throws orvd::Error("Unable to write to " + path) when the file cannot be replaced; the
     // old file is then unchanged and no temporary file is left. Temporary files of this file
     // that a killed save left behind (path + ".~" + pid + "-" + n, of a process that has
