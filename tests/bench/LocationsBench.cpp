@@ -85,21 +85,7 @@ void BM_SortLocationsFullBuffer(benchmark::State& state) {
 }
 BENCHMARK(BM_SortLocationsFullBuffer)->Unit(benchmark::kMillisecond);
 
-// The editor's save of a full list: one profile write per name, each replacing the file.
-void BM_WriteLocationsFileFullBuffer(benchmark::State& state) {
-    ScratchDir dir;
-    const std::string source = dir.Path() + "source.dat";
-    int count = 0;
-    std::ofstream(source, std::ios::binary) << FullDataSection(&count);
-    const orvd::LocationsFileContent content = orvd::ReadLocationsFile(source, 3000, 2000);
-    const std::string path = dir.Path() + "NR_Engli.dat";
-    for (auto _ : state) {
-        orvd::WriteLocationsFile(path, "English", content.Names, content.Points);
-    }
-}
-BENCHMARK(BM_WriteLocationsFileFullBuffer)->Unit(benchmark::kMillisecond)->Iterations(5);
-
-// The editor's save of the same list as it is done now: the backup of the file it replaces, then
+// The editor's save of a full list: the backup of the file it replaces, then
 // the whole file composed in memory and stored in one replacement.
 void BM_SaveWithBackupFullBuffer(benchmark::State& state) {
     ScratchDir dir;

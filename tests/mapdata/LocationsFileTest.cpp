@@ -3,6 +3,7 @@
 #include "TempDir.h"
 #include "base/Error.h"
 #include "base/FileSystem.h"
+#include "base/ProfileFile.h"
 #include "base/ProfileStorage.h"
 
 #include <filesystem>
@@ -206,7 +207,7 @@ TEST(LocationsFile, FilesAboveTheSizeCapAreRefusedWithTheirPath) {
     EXPECT_THROW(ReadLanguageName(path), Error);
     // A write must not take the refused file for an empty one and replace it, and the backup
     // before it must not replace the older backup.
-    EXPECT_THROW(WriteLocationsFile(path, "English", {"B"}, {Point{3, 4}}), Error);
+    EXPECT_THROW(SaveLocationsFile(path, "English", {"B"}, {Point{3, 4}}), Error);
     EXPECT_EQ(Slurp(path), above);
     WriteFile(BackupPath(path), "older");
     try {
@@ -225,7 +226,7 @@ TEST(LocationsFile, WriterReplacesDataAndKeepsTheRest) {
                     "[Notes]\r\nk=v\r\n");
     const std::vector<std::string> names = {"Oakford", "Ash Hill", "Oakford", "\xC9tang", "Low"};
     const std::vector<Point> points = {{1, 2}, {-5, 7}, {3, 4}, {10, 12345}, {0, 0}};
-    WriteLocationsFile(path, "English", names, points);
+    SaveLocationsFile(path, "English", names, points);
 
     const std::string text = Slurp(path);
     EXPECT_NE(text.find("author=Kim"), std::string::npos);
@@ -269,26 +270,39 @@ TEST(LocationsFile, WriterRefusesListsThatCannotReadBackAndWritesNothing) {
         {"English", {std::string(8191, 'N')}, {{1, 1}}},
         {"\"English\"", {"Fine"}, {{1, 1}}},
         {" 'English' ", {"Fine"}, {{1, 1}}},
+        {"\"\tDutch\"", {"Fine"}, {{1, 1}}},
+        {" Dutch", {"Fine"}, {{1, 1}}},
+        {"Dutch\t", {"Fine"}, {{1, 1}}},
+        {"English", {"Oak "}, {{1, 1}}},
+        {"English", {"\tOak"}, {{1, 1}}},
     };
     for (const Case& c : cases) {
-        EXPECT_THROW(WriteLocationsFile(path, c.language, c.names, c.points), Error);
+        EXPECT_THROW(SaveLocationsFile(path, c.language, c.names, c.points), Error)
+            << ::testing::PrintToString(c.language) << ::testing::PrintToString(c.names);
         EXPECT_EQ(Slurp(path), before);
     }
     try {
-        WriteLocationsFile(path, "English", {"A=B"}, {{1, 1}});
+        SaveLocationsFile(path, "English", {"A=B"}, {{1, 1}});
         FAIL();
     } catch (const Error& e) {
         EXPECT_NE(std::string(e.what()).find("\"A=B\""), std::string::npos) << e.what();
     }
     try {
-        WriteLocationsFile(path, "\"Quoted\"", {"Fine"}, {{1, 1}});
+        SaveLocationsFile(path, "\"Quoted\"", {"Fine"}, {{1, 1}});
         FAIL();
     } catch (const Error& e) {
         EXPECT_EQ(std::string(e.what()), "The language name \"Quoted\" cannot be saved: the quotes "
                                          "around it would be dropped when the file is read");
     }
+    try {
+        SaveLocationsFile(path, "English", {" Oak"}, {{1, 1}});
+        FAIL();
+    } catch (const Error& e) {
+        EXPECT_EQ(std::string(e.what()), "The location name \" Oak\" cannot be saved: the blanks "
+                                         "around it would be dropped when the file is read");
+    }
     // An unmatched quote, and names (keys keep their quotes), read back as written.
-    WriteLocationsFile(path, "\"English", {"\"Oak\""}, {{1, 1}});
+    SaveLocationsFile(path, "\"English", {"\"Oak\""}, {{1, 1}});
     EXPECT_EQ(ReadLocationsFile(path, 9, 9).LanguageName, "\"English");
     EXPECT_EQ(ReadLocationsFile(path, 9, 9).Names, std::vector<std::string>{"\"Oak\""});
 }
@@ -306,7 +320,7 @@ TEST(LocationsFile, AListThatFillsTheKeyBufferReadsBackWhole) {
     }
     names.push_back("PLACE00000"); // merges with the first, takes no room of its own
     points.push_back({5, 5});
-    WriteLocationsFile(path, "English", names, points);
+    SaveLocationsFile(path, "English", names, points);
     const LocationsFileContent c = ReadLocationsFile(path, 1000, 1000);
     ASSERT_EQ(c.Names.size(), 744u);
     EXPECT_EQ(c.Points[0], (Point{5, 5}));
@@ -314,60 +328,42 @@ TEST(LocationsFile, AListThatFillsTheKeyBufferReadsBackWhole) {
 
     names.push_back("Place0074x");
     points.push_back({1, 1});
-    EXPECT_THROW(WriteLocationsFile(path, "English", names, points), Error);
+    EXPECT_THROW(SaveLocationsFile(path, "English", names, points), Error);
 }
 
-// Fails every Store after the first `allowed` ones.
+// Fails every Store.
 class FailingStorage : public ProfileStorage {
 public:
-    explicit FailingStorage(int allowed) : allowed_(allowed) {}
-    void Store(const std::string& path, std::string_view bytes) override {
-        if (allowed_-- <= 0) {
-            throw Error("Unable to write to " + path);
-        }
-        ProfileStorage::Store(path, bytes);
+    void Store(const std::string& path, std::string_view) override {
+        throw Error("Unable to write to " + path);
     }
-
-private:
-    int allowed_;
 };
 
-TEST(LocationsFile, FailedWritesReportThePathAndKeepEarlierContent) {
+TEST(LocationsFile, FailedSavesReportThePathAndKeepTheFile) {
     TempDir dir;
     const std::string path = dir.File("NR_Engli.dat");
     const std::string before = DataFile("Keep=1,1\r\n");
     WriteFile(path, before);
 
-    FailingStorage none(0);
+    FailingStorage failing;
     try {
-        WriteLocationsFile(path, "English", {"New"}, {{2, 2}}, &none);
+        SaveLocationsFile(path, "English", {"New"}, {{2, 2}}, &failing);
         FAIL();
     } catch (const Error& e) {
         EXPECT_EQ(std::string(e.what()), "Unable to write to " + path);
     }
     EXPECT_EQ(Slurp(path), before);
 
-    // Backup first, then a save that dies half way: the backup still holds the old content.
-    const std::string backup = MakeBackup(path);
-    FailingStorage two(2);
-    EXPECT_THROW(
-        WriteLocationsFile(path, "English", {"A", "B", "C"}, {{1, 1}, {2, 2}, {3, 3}}, &two),
-        Error);
-    EXPECT_EQ(Slurp(backup), before);
-    EXPECT_EQ(ReadLocationsFile(backup, 9, 9).Names, std::vector<std::string>{"Keep"});
-    const std::string partial = Slurp(path); // the steps that succeeded are in the file
-    EXPECT_EQ(partial, "[PROPERTIES]\r\nlanguage=English\r\n");
-
     std::filesystem::permissions(path, std::filesystem::perms::owner_read |
                                            std::filesystem::perms::group_read);
-    EXPECT_THROW(WriteLocationsFile(path, "English", {"New"}, {{2, 2}}), Error);
-    EXPECT_EQ(Slurp(path), partial);
+    EXPECT_THROW(SaveLocationsFile(path, "English", {"New"}, {{2, 2}}), Error);
+    EXPECT_EQ(Slurp(path), before);
 
-    EXPECT_THROW(WriteLocationsFile(dir.File("missing/NR_Engli.dat"), "E", {"New"}, {{2, 2}}),
+    EXPECT_THROW(SaveLocationsFile(dir.File("missing/NR_Engli.dat"), "E", {"New"}, {{2, 2}}),
                  Error);
 }
 
-// Holds files in memory, so the key-by-key writer can run on any content without a disk.
+// Holds files in memory, so the key-by-key oracle can run on any content without a disk.
 class MemoryStorage : public ProfileStorage {
 public:
     std::string Load(const std::string& path) const override {
@@ -380,13 +376,20 @@ public:
     std::map<std::string, std::string> files;
 };
 
+// What writing the keys one by one through the profile layer leaves, the oracle of the save.
 std::string KeyByKey(const std::string& before, std::string_view language,
                      const std::vector<std::string>& names, const std::vector<Point>& points) {
     MemoryStorage memory;
     if (!before.empty()) {
         memory.files["f"] = before;
     }
-    WriteLocationsFile("f", language, names, points, &memory);
+    ProfileFile file("f", memory);
+    file.WriteText(kPropertiesSection, kLanguageKey, language);
+    file.RemoveSection(kDataSection);
+    for (std::size_t i = 0; i < names.size(); ++i) {
+        file.WriteText(kDataSection, names[i],
+                       std::to_string(points[i].x) + "," + std::to_string(points[i].y));
+    }
     return memory.Load("f");
 }
 
@@ -406,12 +409,12 @@ TEST(LocationsFile, ComposedFileEqualsTheKeyByKeyWriting) {
         "\xEF\xBB\xBF[DATA]\r\nA=1,2\r\n",
     };
     const std::vector<std::string> none;
-    const std::vector<std::string> names = {"Oakford", " Ash Hill ", "oakford", "\xC9tang",
-                                            "OAKFORD", "Low",        "\xE9TANG"};
+    const std::vector<std::string> names = {"Oakford", "Ash Hill", "oakford", "\xC9tang",
+                                            "OAKFORD", "Low",      "\xE9TANG"};
     const std::vector<Point> points = {{1, 2}, {-5, 7}, {3, 4}, {10, 12345},
                                        {9, 9}, {0, 0},  {8, 8}};
     for (const std::string& before : files) {
-        for (const std::string_view language : {"English", "", "  spaced  "}) {
+        for (const std::string_view language : {"English", "", "spaced out"}) {
             EXPECT_EQ(ComposeLocationsFile(before, language, names, points),
                       KeyByKey(before, language, names, points))
                 << ::testing::PrintToString(before);

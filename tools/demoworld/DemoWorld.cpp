@@ -55,7 +55,7 @@ void WriteDemoMap(const std::string& folder, const DemoMap& map, int quality) {
         std::filesystem::remove(path, error);
         if (error)
             throw Error("Cannot replace " + path + ": " + error.message());
-        WriteLocationsFile(path, languages[l].DisplayName, map.Names[l], points);
+        SaveLocationsFile(path, languages[l].DisplayName, map.Names[l], points);
     }
 }
 

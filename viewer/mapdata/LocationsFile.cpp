@@ -38,18 +38,11 @@ std::string Quoted(std::string_view text) {
     return "\"" + Shown(text) + "\"";
 }
 
-bool HasLineBreakOrNul(std::string_view text) {
-    return text.find_first_of(std::string_view("\r\n\0", 3)) != std::string_view::npos;
-}
-
-// The profile layer drops these around keys and values.
-std::string_view TrimmedLikeProfile(std::string_view text) {
-    constexpr std::string_view kBlanks = " \t\r\v\f";
-    const std::size_t first = text.find_first_not_of(kBlanks);
-    if (first == std::string_view::npos) {
-        return {};
-    }
-    return text.substr(first, text.find_last_not_of(kBlanks) - first + 1);
+// A text as the message names it: in quotes, unless its own quotes already show where it begins
+// and ends.
+std::string Named(std::string_view text) {
+    const bool ownQuotes = !text.empty() && (text.front() == '"' || text.front() == '\'');
+    return ownQuotes ? Shown(text) : Quoted(text);
 }
 
 } // namespace
@@ -127,61 +120,27 @@ void CheckLocationsForSaving(std::string_view languageName, const std::vector<st
         throw Error("The location list is damaged: " + std::to_string(names.size()) +
                     " names but " + std::to_string(points.size()) + " points");
     }
-    if (HasLineBreakOrNul(languageName)) {
-        throw Error("The language name " + Quoted(languageName) +
-                    " cannot be saved: it holds a line break or a zero byte");
-    }
-    if (ProfileFile::LosesQuotesWhenRead(languageName)) {
-        // Shown as typed: its own quotes mark where it begins and ends.
-        throw Error(
-            "The language name " + Shown(TrimmedLikeProfile(languageName)) +
-            " cannot be saved: the quotes around it would be dropped when the file is read");
-    }
-    if (languageName.size() > ProfileFile::kMaxTextLength) {
-        throw Error("The language name cannot be saved: it is longer than " +
-                    std::to_string(ProfileFile::kMaxTextLength) + " characters");
+    if (const auto change = ProfileFile::ValueChange(languageName)) {
+        throw Error("The language name " + Named(languageName) + " cannot be saved: " + *change);
     }
     // Names that merge on reading take their room in the key buffer once.
     std::set<std::string> distinct;
     std::size_t keyBytes = 1;
     for (const std::string& name : names) {
-        const std::string_view key = TrimmedLikeProfile(name);
-        if (key.empty()) {
+        if (name.find_first_not_of(" \t\r\n\v\f") == std::string::npos) {
             throw Error("A location without a name cannot be saved");
         }
-        if (name.find('=') != std::string::npos) {
-            throw Error("The location name " + Quoted(name) + " cannot be saved: it holds \"=\"");
+        if (const auto change = ProfileFile::KeyChange(name)) {
+            throw Error("The location name " + Named(name) + " cannot be saved: " + *change);
         }
-        if (HasLineBreakOrNul(name)) {
-            throw Error("The location name " + Quoted(name) +
-                        " cannot be saved: it holds a line break or a zero byte");
-        }
-        // Such a line would read as a section header or a comment, taking later lines with it.
-        if (key.front() == '[' || key.front() == ';') {
-            throw Error("The location name " + Quoted(name) +
-                        " cannot be saved: it starts with \"[\" or \";\"");
-        }
-        if (distinct.insert(FoldedText(key)).second) {
-            keyBytes += key.size() + 1;
+        if (distinct.insert(FoldedText(name)).second) {
+            keyBytes += name.size() + 1;
         }
     }
     if (keyBytes > ProfileFile::kKeyNameBufferSize) {
         throw Error("The locations cannot be saved: their names take " + std::to_string(keyBytes) +
                     " bytes, and only " + std::to_string(ProfileFile::kKeyNameBufferSize) +
                     " bytes of names are read back");
-    }
-}
-
-void WriteLocationsFile(const std::string& path, std::string_view languageName,
-                        const std::vector<std::string>& names, const std::vector<Point>& points,
-                        ProfileStorage* storage) {
-    CheckLocationsForSaving(languageName, names, points);
-    ProfileFile file = OpenProfile(path, storage);
-    file.WriteText(kPropertiesSection, kLanguageKey, languageName);
-    file.RemoveSection(kDataSection);
-    for (std::size_t i = 0; i < names.size(); ++i) {
-        file.WriteText(kDataSection, names[i],
-                       std::to_string(points[i].x) + "," + std::to_string(points[i].y));
     }
 }
 
@@ -220,7 +179,7 @@ std::string ComposeLocationsFile(std::string bytes, std::string_view languageNam
     values.reserve(names.size());
     for (std::size_t i = 0; i < names.size(); ++i) {
         std::string value = std::to_string(points[i].x) + "," + std::to_string(points[i].y);
-        const std::string_view key = TrimmedLikeProfile(names[i]);
+        const std::string_view key = names[i];
         const auto [at, added] = lineOf.emplace(FoldedText(key), keys.size());
         if (added) {
             keys.push_back(key);
@@ -244,10 +203,12 @@ std::string ComposeLocationsFile(std::string bytes, std::string_view languageNam
 void SaveLocationsFile(const std::string& path, std::string_view languageName,
                        const std::vector<std::string>& names, const std::vector<Point>& points,
                        ProfileStorage* storage) {
-    // An unreadable file must not be taken for an empty one and lose its other sections.
-    std::string old = FileExists(path) ? ReadOldFile(path, "Unable to write to " + path) : "";
-    const std::string composed = ComposeLocationsFile(std::move(old), languageName, names, points);
-    (storage ? *storage : ProfileStorage::Default()).Store(path, composed);
+    ProfileStorage& store = storage ? *storage : ProfileStorage::Default();
+    // The check runs before the old file is even read, so that a refused list touches nothing.
+    CheckLocationsForSaving(languageName, names, points);
+    const std::string composed =
+        ComposeLocationsFile(store.LoadForUpdate(path), languageName, names, points);
+    store.Store(path, composed);
 }
 
 std::string BackupContent(std::string_view bytes) {

@@ -79,31 +79,17 @@ LocationsFileContent ReadLocationsFile(const std::string& path, std::int32_t wid
 std::string ReadLanguageName(const std::string& path);
 
 // Throws orvd::Error naming the first name (or the language name) that would not read back as
-// itself: an empty or blank name; one that holds "=", a line break or a NUL byte; one that
-// starts with "[" or ";" (after blanks); a language name with a line break or a NUL byte, one
-// that begins and ends with the same quote character (ProfileFile::LosesQuotesWhenRead), or one
-// of more than 1023 bytes; names that together do not fit the reader's 8192-byte key buffer (names
-// equal ignoring case counted once). Throws as well when the lists differ in length. Touches no
-// file.
+// itself (ProfileFile::KeyChange, ProfileFile::ValueChange say why), an empty or blank name
+// first; names that together do not fit the reader's 8192-byte key buffer (names equal ignoring
+// case counted once). Throws as well when the lists differ in length. Touches no file.
 void CheckLocationsForSaving(std::string_view languageName, const std::vector<std::string>& names,
                              const std::vector<Point>& points);
 
-// Writes a locations file through ProfileFile: "language" of "PROPERTIES" := languageName, then
-// section "DATA" removed and one line name=x,y (plain decimal) per entry in list order; a name
-// that equals an earlier one ignoring case replaces that line's value. Other sections and keys
-// stay as they are. Runs CheckLocationsForSaving first, so a refused list writes nothing. A
-// failed write throws orvd::Error("Unable to write to " + path); each ProfileFile step
-// replaces the file whole, so the file then holds the state after the last step that succeeded
-// (the backup made before keeps the earlier content). `storage` defaults to
-// ProfileStorage::Default() and must outlive the call.
-void WriteLocationsFile(const std::string& path, std::string_view languageName,
-                        const std::vector<std::string>& names, const std::vector<Point>& points,
-                        ProfileStorage* storage = nullptr);
-
-// The bytes WriteLocationsFile would leave in a file that held `bytes`, composed in memory:
-// the same "language" write and "DATA" removal, then one line per name ignoring case, at its
-// first entry's place with its first spelling and its last entry's point. Runs
-// CheckLocationsForSaving first.
+// The locations file that a file holding `bytes` becomes: "language" of "PROPERTIES" written,
+// "DATA" removed, then one line name=x,y (plain decimal) per name ignoring case, at its first
+// entry's place with its first spelling and its last entry's point; other sections and keys
+// stay as they are, byte for byte. The same bytes as writing the keys one by one through
+// ProfileFile would leave. Runs CheckLocationsForSaving first.
 std::string ComposeLocationsFile(std::string bytes, std::string_view languageName,
                                  const std::vector<std::string>& names,
                                  const std::vector<Point>& points);
@@ -112,6 +98,7 @@ std::string ComposeLocationsFile(std::string bytes, std::string_view languageNam
 // ComposeLocationsFile and stored in one atomic replacement, so that a failure leaves the old
 // file whole. Throws orvd::Error("Unable to write to " + path) when the file exists but cannot
 // be read, or cannot be replaced; a refused list (CheckLocationsForSaving) touches nothing.
+// `storage` defaults to ProfileStorage::Default() and must outlive the call.
 void SaveLocationsFile(const std::string& path, std::string_view languageName,
                        const std::vector<std::string>& names, const std::vector<Point>& points,
                        ProfileStorage* storage = nullptr);
