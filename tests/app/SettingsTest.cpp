@@ -10,6 +10,8 @@
 namespace orvd {
 namespace {
 
+using namespace std::string_literals;
+
 class MemoryStorage : public ProfileStorage {
 public:
     std::string content;
@@ -117,6 +119,14 @@ TEST(Settings, QuotedLanguageTagIsRefusedAndTheOtherKeysWritten) {
     EXPECT_EQ(f.Read("Language"), "Engli");
     EXPECT_EQ(f.Read("AnimationSpeed"), "33");
     EXPECT_EQ(f.Read("BorderStyle"), "3");
+
+    // Tags whose blanks, quotes or NUL would be lost on reading are refused the same way.
+    for (const std::string& file :
+         {"NR_\"\tFr\".dat"s, "NR_ Fr.dat"s, "NR_Fr\t.dat"s, "NR_F\0r.dat"s}) {
+        s.LocationsFile = file;
+        EXPECT_THROW(WriteSettings(f.file, s, false), Error) << ::testing::PrintToString(file);
+        EXPECT_EQ(f.Read("Language"), "Engli");
+    }
 }
 
 TEST(Settings, BadColourTextGivesItsErrorAndTheDefault) {

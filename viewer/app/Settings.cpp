@@ -10,17 +10,14 @@ namespace orvd {
 
 namespace {
 
-constexpr const char* kDefaultCrossColor = "clWhite";
-constexpr const char* kDefaultBorderColor = "$0080FFFF";
-
-ColorValue ReadColor(const ProfileFile& file, const char* key, const char* defaultText,
+ColorValue ReadColor(const ProfileFile& file, const SettingKey<std::string_view>& key,
                      std::vector<std::string>& errors) {
-    const std::string text = file.ReadText(kSettingsSection, key, defaultText);
+    const std::string text = file.ReadText(kSettingsSection, key.Name, key.Default);
     try {
         return ColorFromText(text);
     } catch (const Error& e) {
         errors.push_back(e.what());
-        return ColorFromText(defaultText);
+        return ColorFromText(key.Default);
     }
 }
 
@@ -35,16 +32,18 @@ int ClampAnimationSpeed(long long speed) {
 }
 
 std::vector<std::string> ReadSettings(const ProfileFile& file, Settings& settings) {
+    using namespace SettingKeys;
     std::vector<std::string> errors;
-    settings.Language = file.ReadText(kSettingsSection, "Language", "Engli");
+    settings.Language = file.ReadText(kSettingsSection, Language.Name, Language.Default);
     settings.LocationsFile = "_" + settings.Language + ".dat";
-    settings.AnimationSpeed =
-        ClampAnimationSpeed(file.ReadNumber(kSettingsSection, "AnimationSpeed", 20));
-    settings.Animate = file.ReadFlag(kSettingsSection, "Animate", true);
-    settings.Cross = file.ReadFlag(kSettingsSection, "Cross", true);
-    settings.CrossColor = ReadColor(file, "CrossColor", kDefaultCrossColor, errors);
-    settings.BorderColor = ReadColor(file, "BorderColor", kDefaultBorderColor, errors);
-    settings.BorderStyle = PatternFromCode(file.ReadNumber(kSettingsSection, "BorderStyle", 3));
+    settings.AnimationSpeed = ClampAnimationSpeed(
+        file.ReadNumber(kSettingsSection, AnimationSpeed.Name, AnimationSpeed.Default));
+    settings.Animate = file.ReadFlag(kSettingsSection, Animate.Name, Animate.Default);
+    settings.Cross = file.ReadFlag(kSettingsSection, Cross.Name, Cross.Default);
+    settings.CrossColor = ReadColor(file, CrossColor, errors);
+    settings.BorderColor = ReadColor(file, BorderColor, errors);
+    settings.BorderStyle =
+        PatternFromCode(file.ReadNumber(kSettingsSection, BorderStyle.Name, BorderStyle.Default));
     return errors;
 }
 
@@ -58,22 +57,21 @@ std::string LanguageTagToWrite(const Settings& settings, bool testMode) {
 }
 
 void WriteSettings(ProfileFile& file, const Settings& settings, bool testMode) {
+    using namespace SettingKeys;
     const std::string language = LanguageTagToWrite(settings, testMode);
-    // Read back without its quotes, the tag would name another file at the next start.
-    const bool refused = ProfileFile::LosesQuotesWhenRead(language);
-    if (!refused) {
-        file.WriteText(kSettingsSection, "Language", language);
+    // Read back as another text, the tag would name another file at the next start.
+    const std::optional<std::string> change = ProfileFile::ValueChange(language);
+    if (!change) {
+        file.WriteText(kSettingsSection, Language.Name, language);
     }
-    file.WriteNumber(kSettingsSection, "AnimationSpeed", settings.AnimationSpeed);
-    file.WriteFlag(kSettingsSection, "Animate", settings.Animate);
-    file.WriteFlag(kSettingsSection, "Cross", settings.Cross);
-    file.WriteText(kSettingsSection, "CrossColor", ColorToText(settings.CrossColor));
-    file.WriteText(kSettingsSection, "BorderColor", ColorToText(settings.BorderColor));
-    file.WriteNumber(kSettingsSection, "BorderStyle", CodeFromPattern(settings.BorderStyle));
-    if (refused) {
-        throw Error("The language " + language +
-                    " cannot be kept in the settings: the quotes around it would be dropped when "
-                    "the file is read");
+    file.WriteNumber(kSettingsSection, AnimationSpeed.Name, settings.AnimationSpeed);
+    file.WriteFlag(kSettingsSection, Animate.Name, settings.Animate);
+    file.WriteFlag(kSettingsSection, Cross.Name, settings.Cross);
+    file.WriteText(kSettingsSection, CrossColor.Name, ColorToText(settings.CrossColor));
+    file.WriteText(kSettingsSection, BorderColor.Name, ColorToText(settings.BorderColor));
+    file.WriteNumber(kSettingsSection, BorderStyle.Name, CodeFromPattern(settings.BorderStyle));
+    if (change) {
+        throw Error("The language " + language + " cannot be kept in the settings: " + *change);
     }
 }
 

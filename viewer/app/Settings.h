@@ -2,6 +2,7 @@
 
 #include "base/BorderPattern.h"
 #include "base/ColorValue.h"
+#include "base/SettingsKeys.h"
 
 #include <string>
 #include <string_view>
@@ -11,23 +12,21 @@ namespace orvd {
 
 class ProfileFile;
 
-inline constexpr const char* kSettingsSection = "Config";
-
 // The main window's settings as they travel to and from the settings file. The window copies
 // them into its widgets and state after reading and back before writing.
 struct Settings {
     // The language tag as read under "Language", kept for writing it back unchanged when the
     // locations file name carries no tag to cut (test mode, or no file loaded).
-    std::string Language = "Engli";
+    std::string Language{SettingKeys::Language.Default};
     // After reading "_" + Language + ".dat"; the window replaces it by the bare name of the
     // loaded locations file.
-    std::string LocationsFile = "_Engli.dat";
-    int AnimationSpeed = 20; // the slider's position, 10 to 50
-    bool Animate = true;
-    bool Cross = true;
-    ColorValue CrossColor = 0x00FFFFFFu;
-    ColorValue BorderColor = 0x0080FFFFu;
-    BorderPattern BorderStyle = BorderPattern::Cross;
+    std::string LocationsFile = "_" + Language + ".dat";
+    int AnimationSpeed = SettingKeys::AnimationSpeed.Default; // the slider's position, 10 to 50
+    bool Animate = SettingKeys::Animate.Default;
+    bool Cross = SettingKeys::Cross.Default;
+    ColorValue CrossColor = ColorFromText(SettingKeys::CrossColor.Default);
+    ColorValue BorderColor = ColorFromText(SettingKeys::BorderColor.Default);
+    BorderPattern BorderStyle = PatternFromCode(SettingKeys::BorderStyle.Default);
 };
 
 // The settings file of the program at `programPath`: its extension (the last "." of the file
@@ -48,10 +47,9 @@ std::vector<std::string> ReadSettings(const ProfileFile& file, Settings& setting
 std::string LanguageTagToWrite(const Settings& settings, bool testMode);
 
 // Writes the seven keys in order, one profile write each. Throws orvd::Error from the first
-// write that fails; the keys after it are not written. A language tag that begins and ends with
-// the same quote character would not read back (ProfileFile::LosesQuotesWhenRead): it is not
-// written, so the file keeps its older "Language", the other keys are, and then orvd::Error
-// names the tag.
+// write that fails; the keys after it are not written. A language tag that would not read back
+// as itself (ProfileFile::ValueChange) is not written, so the file keeps its older "Language",
+// the other keys are, and then orvd::Error names the tag.
 void WriteSettings(ProfileFile& file, const Settings& settings, bool testMode);
 
 } // namespace orvd

@@ -1,15 +1,17 @@
 #include "editor/AskBackupSetting.h"
 
 #include "base/ProfileFile.h"
+#include "base/SettingsKeys.h"
 
 namespace orvd {
 
 bool ReadAskBackup(const ProfileFile& file) {
-    return file.ReadFlag("Config", "AskBackup", true);
+    return file.ReadFlag(kSettingsSection, SettingKeys::AskBackup.Name,
+                         SettingKeys::AskBackup.Default);
 }
 
 void WriteAskBackup(ProfileFile& file, bool askBackup) {
-    file.WriteFlag("Config", "AskBackup", askBackup);
+    file.WriteFlag(kSettingsSection, SettingKeys::AskBackup.Name, askBackup);
 }
 
 } // namespace orvd

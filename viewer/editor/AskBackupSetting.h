@@ -4,8 +4,7 @@ namespace orvd {
 
 class ProfileFile;
 
-// The location editor's own key in the settings file: "AskBackup" in section "Config",
-// default true.
+// The location editor's own key in the settings file (SettingKeys::AskBackup).
 bool ReadAskBackup(const ProfileFile& file);
 // Throws orvd::Error when the write fails.
 void WriteAskBackup(ProfileFile& file, bool askBackup);
