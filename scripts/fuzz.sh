@@ -1,6 +1,9 @@
 #!/usr/bin/env bash
 # fuzz.sh [SECONDS]: builds the libFuzzer targets of tests/fuzz with clang into build-fuzz and
-# runs each for SECONDS (default 60) from its seed corpus in tests/fuzz/corpus/<target>. Fails
+# runs each for SECONDS (default 60) from its seed corpus in tests/fuzz/corpus/<target> and the
+# inputs of past findings in tests/fuzz/regressions/<target>. For long runs by hand: the test
+# command replays those inputs instead, the same every run. A finding, once mended, goes into
+# tests/fuzz/regressions/<target>/ in the commit that mends it. Fails
 # when any target finds something: a crash, a memory error, undefined behaviour, a leak, a broken
 # property, an input that takes over 10 s or over 2 GB. The input is then kept in build-fuzz/findings/ and
 # the end of the target's log is printed.
@@ -28,13 +31,14 @@ run() {
     local name=$1
     shift
     local work=$dir/corpus/$name seeds=$root/tests/fuzz/corpus/$name log=$dir/logs/$name.log
-    local inputs=("$work" "$seeds")
+    local regressions=$root/tests/fuzz/regressions/$name
+    local inputs=("$work" "$seeds" "$regressions")
     mkdir -p "$work"
     if [ "$name" = strveil_records_fuzz ]; then
         # libFuzzer's directory listing fails for a 32-bit program under qemu-i386 on this file
         # system, so the seeds are named one by one.
         local list=$dir/logs/$name.seeds
-        find "$seeds" -type f | paste -sd, >"$list"
+        find "$seeds" "$regressions" -type f ! -name .gitkeep | paste -sd, >"$list"
         inputs=(-seed_inputs=@"$list" "$work")
     fi
     if "$@" -max_total_time="$seconds" -timeout=10 -rss_limit_mb="${rss_limit:-2048}" -print_final_stats=1 \

@@ -54,7 +54,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     const std::string before = storage.content;
     try {
-        WriteLocationsFile(kPath, list.LanguageName, list.Names, list.LocationPoints, &storage);
+        SaveLocationsFile(kPath, list.LanguageName, list.Names, list.LocationPoints, &storage);
     } catch (const Error&) {
         FUZZ_CHECK(storage.content == before); // refused before anything is written
         return 0;

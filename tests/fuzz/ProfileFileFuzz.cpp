@@ -185,14 +185,37 @@ void ExpectSaneReads(const ProfileFile& file, const std::string& content,
     }
 }
 
+// Any key and value, written, read back as the layer's one rule says, and the rule refuses
+// exactly those that change.
+void ExpectTheReadBackRule(const std::string& key, const std::string& value) {
+    fuzz::MemoryStorage values;
+    ProfileFile valueFile("values.ini", values);
+    valueFile.WriteText("S", "k", value);
+    const std::string valueRead = ProfileFile::ValueAsRead(value);
+    FUZZ_CHECK(valueFile.ReadText("S", "k", "default") == valueRead);
+    FUZZ_CHECK(ProfileFile::ValueChange(value).has_value() == (valueRead != value));
+
+    fuzz::MemoryStorage keys;
+    ProfileFile keyFile("keys.ini", keys);
+    keyFile.WriteText("S", key, "v");
+    std::vector<std::string> names;
+    keyFile.ReadKeyNames("S", names);
+    const std::optional<std::string> keyRead = ProfileFile::KeyAsRead(key);
+    FUZZ_CHECK(names ==
+               (keyRead ? std::vector<std::string>{*keyRead} : std::vector<std::string>{}));
+    FUZZ_CHECK(ProfileFile::KeyChange(key).has_value() == (keyRead != key));
+}
+
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     FuzzedDataProvider in(data, size);
     const std::string section = Writable(in.ConsumeRandomLengthString(12), true);
     const std::string other = Writable(in.ConsumeRandomLengthString(12), true);
-    const std::string key = Writable(in.ConsumeRandomLengthString(12), true);
-    const std::string value = Writable(in.ConsumeRandomLengthString(40), false);
+    const std::string rawKey = in.ConsumeRandomLengthString(12);
+    const std::string rawValue = in.ConsumeRandomLengthString(40);
+    const std::string key = Writable(rawKey, true);
+    const std::string value = Writable(rawValue, false);
     fuzz::MemoryStorage storage;
     storage.content = in.ConsumeRemainingBytesAsString();
     ProfileFile file("fuzz.ini", storage);
@@ -206,7 +229,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     file.WriteText(section, key, value);
     const std::string read = Unquote(value).substr(0, ProfileFile::kMaxTextLength);
     FUZZ_CHECK(file.ReadText(section, key, "default") == read);
-    FUZZ_CHECK(ProfileFile::LosesQuotesWhenRead(value) == (Unquote(value) != value));
+    FUZZ_CHECK(ProfileFile::ValueAsRead(value) == read);
+    ExpectTheReadBackRule(rawKey, rawValue);
     ExpectOnlyTheKeyChanged(before, storage.content, section, key, value);
     ExpectSaneReads(file, storage.content, section);
 

@@ -2,7 +2,8 @@
 # Writes the seed corpus of every fuzz target into corpus/<target>/ beside this script. The
 # profile and locations targets read their names and map size from the input first (strings
 # ended by a backslash from the front, numbers from the end), then the file's bytes. Needs cjpeg
-# and djpeg (libjpeg-turbo-progs) for the pictures.
+# and djpeg (libjpeg-turbo-progs) for the pictures. It writes corpus/ only: the inputs of past
+# findings in regressions/ are kept by hand and never touched here.
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
 out=$here/corpus
