@@ -127,9 +127,6 @@ void CheckLocationsForSaving(std::string_view languageName, const std::vector<st
     std::set<std::string> distinct;
     std::size_t keyBytes = 1;
     for (const std::string& name : names) {
-        if (name.find_first_not_of(" \t\r\n\v\f") == std::string::npos) {
-            throw Error("A location without a name cannot be saved");
-        }
         if (const auto change = ProfileFile::KeyChange(name)) {
             throw Error("The location name " + Named(name) + " cannot be saved: " + *change);
         }

@@ -79,9 +79,9 @@ LocationsFileContent ReadLocationsFile(const std::string& path, std::int32_t wid
 std::string ReadLanguageName(const std::string& path);
 
 // Throws orvd::Error naming the first name (or the language name) that would not read back as
-// itself (ProfileFile::KeyChange, ProfileFile::ValueChange say why), an empty or blank name
-// first; names that together do not fit the reader's 8192-byte key buffer (names equal ignoring
-// case counted once). Throws as well when the lists differ in length. Touches no file.
+// itself (ProfileFile::KeyChange, ProfileFile::ValueChange say why, an empty or blank name
+// among them); names that together do not fit the reader's 8192-byte key buffer (names equal
+// ignoring case counted once). Throws as well when the lists differ in length. Touches no file.
 void CheckLocationsForSaving(std::string_view languageName, const std::vector<std::string>& names,
                              const std::vector<Point>& points);
 
