@@ -6,7 +6,7 @@
 #include "WidgetLookup.h"
 #include "app/TForm1.h"
 #include "base/FileSystem.h"
-#include "base/HelpViewer.h"
+#include "base/qt/HelpViewer.h"
 #include "editor/LocationsSaveDialog.h"
 #include "editor/TForm3.h"
 

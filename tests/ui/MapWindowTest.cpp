@@ -5,7 +5,7 @@
 #include "WidgetLookup.h"
 #include "app/TForm1.h"
 #include "base/FileSystem.h"
-#include "base/QtText.h"
+#include "base/qt/QtText.h"
 #include "editor/TForm3.h"
 #include "mapdata/JpegDecoder.h"
 

@@ -1,6 +1,6 @@
 // The windows' fonts come from the packaged files whatever fontconfig says, and no text is cut
 // with them or without them. Run a second time under a hostile fontconfig set-up (CMakeLists).
-#include "base/WindowFonts.h"
+#include "base/qt/WindowFonts.h"
 
 #include "JpegWriter.h"
 #include "ScriptedDialogs.h"

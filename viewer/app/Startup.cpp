@@ -2,11 +2,11 @@
 
 #include "app/TForm1.h"
 #include "app/TfSplash.h"
-#include "base/Dialogs.h"
 #include "base/ErrorMessage.h"
-#include "base/HelpViewer.h"
 #include "base/ProgramPath.h"
-#include "base/WindowParts.h"
+#include "base/qt/Dialogs.h"
+#include "base/qt/HelpViewer.h"
+#include "base/qt/WindowParts.h"
 #include "editor/TForm3.h"
 
 #include <QApplication>

@@ -1,7 +1,7 @@
 #include "view/TForm5.h"
 
-#include "base/Dialogs.h"
-#include "base/WindowParts.h"
+#include "base/qt/Dialogs.h"
+#include "base/qt/WindowParts.h"
 #include "view/ColorChooser.h"
 #include "view/MapBox.h"
 

@@ -1,4 +1,4 @@
-#include "base/ScreenPlacement.h"
+#include "base/qt/ScreenPlacement.h"
 
 #include "base/PopupPlacement.h"
 
