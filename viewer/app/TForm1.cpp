@@ -3,7 +3,7 @@
 #include "app/Settings.h"
 #include "app/TfSplash.h"
 #include "base/FileSystem.h"
-#include "base/ProfileFile.h"
+#include "base/profile/ProfileFile.h"
 #include "base/qt/BevelPanel.h"
 #include "base/qt/ContextMenuKey.h"
 #include "base/qt/Dialogs.h"

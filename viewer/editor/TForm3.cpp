@@ -2,7 +2,7 @@
 
 #include "base/Error.h"
 #include "base/ErrorMessage.h"
-#include "base/ProfileFile.h"
+#include "base/profile/ProfileFile.h"
 #include "base/qt/ContextMenuKey.h"
 #include "base/qt/Dialogs.h"
 #include "base/qt/HelpViewer.h"

@@ -2,8 +2,8 @@
 
 #include "base/Error.h"
 #include "base/FileSystem.h"
-#include "base/ProfileFile.h"
 #include "base/TextCase.h"
+#include "base/profile/ProfileFile.h"
 #include "mapdata/LocationsFile.h"
 #include "mapdata/SortLocations.h"
 

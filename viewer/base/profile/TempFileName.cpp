@@ -1,4 +1,4 @@
-#include "base/TempFileName.h"
+#include "base/profile/TempFileName.h"
 
 namespace orvd {
 

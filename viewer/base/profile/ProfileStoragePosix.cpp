@@ -1,6 +1,6 @@
 #include "base/Error.h"
-#include "base/ProfileStorage.h"
-#include "base/TempFileName.h"
+#include "base/profile/ProfileStorage.h"
+#include "base/profile/TempFileName.h"
 
 #include <cerrno>
 #include <climits>

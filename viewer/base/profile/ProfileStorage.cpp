@@ -1,4 +1,4 @@
-#include "base/ProfileStorage.h"
+#include "base/profile/ProfileStorage.h"
 
 namespace orvd {
 
