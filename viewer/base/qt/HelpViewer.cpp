@@ -1,7 +1,7 @@
 #include "base/qt/HelpViewer.h"
 
 #include "base/FileSystem.h"
-#include "base/HelpFile.h"
+#include "base/help/HelpFile.h"
 #include "base/qt/QtText.h"
 #include "base/qt/ScreenPlacement.h"
 #include "base/qt/WindowFonts.h"
