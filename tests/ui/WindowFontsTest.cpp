@@ -11,7 +11,7 @@
 #include "base/FileSystem.h"
 #include "editor/TForm3.h"
 #include "editor/TForm4.h"
-#include "view/TForm5.h"
+#include "view/qt/TForm5.h"
 
 #include <QCheckBox>
 #include <QLabel>

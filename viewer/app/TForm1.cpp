@@ -17,14 +17,14 @@
 #include "mapdata/MapPictures.h"
 #include "mapdata/MapTable.h"
 #include "mapdata/TestMap.h"
-#include "view/ColorChooser.h"
 #include "view/LocationSearch.h"
-#include "view/MapBox.h"
 #include "view/MapPainter.h"
 #include "view/PointerInput.h"
-#include "view/QtInput.h"
-#include "view/QtSystemColors.h"
-#include "view/TForm5.h"
+#include "view/qt/ColorChooser.h"
+#include "view/qt/MapBox.h"
+#include "view/qt/QtInput.h"
+#include "view/qt/QtSystemColors.h"
+#include "view/qt/TForm5.h"
 
 #include <QActionGroup>
 #include <QApplication>

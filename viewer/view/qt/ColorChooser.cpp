@@ -1,4 +1,4 @@
-#include "view/ColorChooser.h"
+#include "view/qt/ColorChooser.h"
 
 #include "base/qt/Dialogs.h"
 
