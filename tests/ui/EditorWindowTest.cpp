@@ -7,8 +7,8 @@
 #include "app/TForm1.h"
 #include "base/FileSystem.h"
 #include "base/qt/HelpViewer.h"
-#include "editor/LocationsSaveDialog.h"
-#include "editor/TForm3.h"
+#include "editor/qt/LocationsSaveDialog.h"
+#include "editor/qt/TForm3.h"
 
 #include <QAction>
 #include <QApplication>

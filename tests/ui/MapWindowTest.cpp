@@ -6,7 +6,7 @@
 #include "app/TForm1.h"
 #include "base/FileSystem.h"
 #include "base/qt/QtText.h"
-#include "editor/TForm3.h"
+#include "editor/qt/TForm3.h"
 #include "mapdata/JpegDecoder.h"
 
 #include <QAction>

@@ -9,8 +9,8 @@
 #include "app/TForm1.h"
 #include "app/TfSplash.h"
 #include "base/FileSystem.h"
-#include "editor/TForm3.h"
-#include "editor/TForm4.h"
+#include "editor/qt/TForm3.h"
+#include "editor/qt/TForm4.h"
 #include "view/qt/TForm5.h"
 
 #include <QCheckBox>

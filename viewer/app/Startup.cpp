@@ -7,7 +7,7 @@
 #include "base/qt/Dialogs.h"
 #include "base/qt/HelpViewer.h"
 #include "base/qt/WindowParts.h"
-#include "editor/TForm3.h"
+#include "editor/qt/TForm3.h"
 
 #include <QApplication>
 #include <QFile>

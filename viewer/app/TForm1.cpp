@@ -11,7 +11,7 @@
 #include "base/qt/QtText.h"
 #include "base/qt/ScreenPlacement.h"
 #include "base/qt/WindowParts.h"
-#include "editor/TForm3.h"
+#include "editor/qt/TForm3.h"
 #include "mapdata/Languages.h"
 #include "mapdata/LocationList.h"
 #include "mapdata/MapPictures.h"

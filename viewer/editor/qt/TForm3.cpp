@@ -1,4 +1,4 @@
-#include "editor/TForm3.h"
+#include "editor/qt/TForm3.h"
 
 #include "base/Error.h"
 #include "base/ErrorMessage.h"
@@ -9,11 +9,11 @@
 #include "base/qt/QtText.h"
 #include "base/qt/WindowParts.h"
 #include "editor/AskBackupSetting.h"
-#include "editor/ChoiceListBox.h"
 #include "editor/EditorPrompts.h"
-#include "editor/EditorWindowHost.h"
-#include "editor/LocationsSaveDialog.h"
-#include "editor/TForm4.h"
+#include "editor/qt/ChoiceListBox.h"
+#include "editor/qt/EditorWindowHost.h"
+#include "editor/qt/LocationsSaveDialog.h"
+#include "editor/qt/TForm4.h"
 
 #include <QEvent>
 #include <QFocusEvent>

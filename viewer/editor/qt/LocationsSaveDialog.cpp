@@ -1,4 +1,4 @@
-#include "editor/LocationsSaveDialog.h"
+#include "editor/qt/LocationsSaveDialog.h"
 
 #include "base/FileSystem.h"
 #include "base/qt/Dialogs.h"

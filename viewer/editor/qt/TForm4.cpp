@@ -1,4 +1,4 @@
-#include "editor/TForm4.h"
+#include "editor/qt/TForm4.h"
 
 #include "base/qt/QtText.h"
 #include "base/qt/WindowParts.h"
