@@ -3,7 +3,7 @@
 #include "ScriptedDialogs.h"
 #include "TempDir.h"
 #include "WidgetLookup.h"
-#include "app/TForm1.h"
+#include "app/qt/TForm1.h"
 #include "base/FileSystem.h"
 #include "view/qt/QtSystemColors.h"
 #include "view/qt/TForm5.h"

@@ -4,7 +4,7 @@
 #include "ScriptedDialogs.h"
 #include "TempDir.h"
 #include "WidgetLookup.h"
-#include "app/TForm1.h"
+#include "app/qt/TForm1.h"
 #include "base/FileSystem.h"
 #include "base/qt/HelpViewer.h"
 #include "editor/qt/LocationsSaveDialog.h"

@@ -3,8 +3,8 @@
 #include "ScriptedDialogs.h"
 #include "TempDir.h"
 #include "WidgetLookup.h"
-#include "app/TForm1.h"
-#include "app/TfSplash.h"
+#include "app/qt/TForm1.h"
+#include "app/qt/TfSplash.h"
 #include "base/qt/HelpViewer.h"
 #include "base/qt/WindowFonts.h"
 

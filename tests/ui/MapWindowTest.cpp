@@ -3,7 +3,7 @@
 #include "ScriptedDialogs.h"
 #include "TempDir.h"
 #include "WidgetLookup.h"
-#include "app/TForm1.h"
+#include "app/qt/TForm1.h"
 #include "base/FileSystem.h"
 #include "base/qt/QtText.h"
 #include "editor/qt/TForm3.h"

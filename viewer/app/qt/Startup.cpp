@@ -1,7 +1,7 @@
-#include "app/Startup.h"
+#include "app/qt/Startup.h"
 
-#include "app/TForm1.h"
-#include "app/TfSplash.h"
+#include "app/qt/TForm1.h"
+#include "app/qt/TfSplash.h"
 #include "base/ErrorMessage.h"
 #include "base/ProgramPath.h"
 #include "base/qt/Dialogs.h"

@@ -1,7 +1,7 @@
-#include "app/TForm1.h"
+#include "app/qt/TForm1.h"
 
 #include "app/Settings.h"
-#include "app/TfSplash.h"
+#include "app/qt/TfSplash.h"
 #include "base/FileSystem.h"
 #include "base/profile/ProfileFile.h"
 #include "base/qt/BevelPanel.h"
