@@ -5,11 +5,9 @@
 #include "base/FileSystem.h"
 #include "base/profile/ProfileFile.h"
 #include "base/qt/BevelPanel.h"
-#include "base/qt/ContextMenuKey.h"
 #include "base/qt/Dialogs.h"
 #include "base/qt/HelpViewer.h"
 #include "base/qt/QtText.h"
-#include "base/qt/ScreenPlacement.h"
 #include "base/qt/WindowParts.h"
 #include "editor/qt/TForm3.h"
 #include "mapdata/Languages.h"
@@ -26,18 +24,13 @@
 #include "view/qt/QtSystemColors.h"
 #include "view/qt/TForm5.h"
 
-#include <QActionGroup>
 #include <QApplication>
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
-#include <QFrame>
-#include <QGuiApplication>
-#include <QIcon>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMenuBar>
-#include <QScreen>
+#include <QMenu>
 #include <QSignalBlocker>
 #include <QSlider>
 #include <QTimer>
@@ -47,23 +40,6 @@ namespace orvd {
 
 std::string ProgramDir;
 
-namespace {
-
-constexpr int kClientWidth = kInitialOuterWidth - kFrameWidth;    // 655
-constexpr int kClientHeight = kInitialOuterHeight - kFrameHeight; // 424
-constexpr int kMinOuterWidth = 400;
-constexpr int kMinOuterHeight = 470;
-
-QFrame* MakeLoweredFrame(QWidget* parent, const char* name) {
-    auto* frame = new QFrame(parent);
-    frame->setObjectName(name);
-    frame->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-    frame->setLineWidth(1);
-    return frame;
-}
-
-} // namespace
-
 void TForm1::WaitCursor::Begin() {
     QApplication::setOverrideCursor(Qt::WaitCursor);
 }
@@ -72,238 +48,8 @@ void TForm1::WaitCursor::End() {
     QApplication::restoreOverrideCursor();
 }
 
-TForm1::TForm1(std::string programPath, std::string firstArgument, QWidget* parent)
-    : QMainWindow(parent), programPath_(std::move(programPath)),
-      firstArgument_(std::move(firstArgument)) {
-    setObjectName("Form1");
-    SetCaption(*this, QStringLiteral("Orvandel Map"));
-    setFont(DialogFont());
-    QIcon icon;
-    for (int size : {16, 32, 48})
-        icon.addFile(QStringLiteral(":/globe%1.png").arg(size), QSize(size, size));
-    setWindowIcon(icon);
-
-    BuildControls();
-    BuildMenus();
-    CaptureDesignLayout();
-    // Qt reports the client area; the classic frame, caption and menu bar come on top of it.
-    client_->setMinimumSize(kMinOuterWidth - kFrameWidth, kMinOuterHeight - kFrameHeight);
-    resize(kClientWidth, kClientHeight + menuBar()->sizeHint().height());
-    if (const QScreen* screen = QGuiApplication::primaryScreen())
-        move(CentredOn(screen->geometry(), QSize(kInitialOuterWidth, kInitialOuterHeight)));
-
-    RunHandler(this, [this] { FormCreate(); });
-}
-
 TForm1::~TForm1() {
     FormDestroy();
-}
-
-void TForm1::BuildControls() {
-    client_ = new QWidget(this);
-    client_->setObjectName("ClientArea");
-    setCentralWidget(client_);
-    client_->installEventFilter(this);
-
-    Bevel3 = MakeLoweredFrame(client_, "Bevel3");
-    Bevel3->setGeometry(6, 6, 414, 403);
-    PaintBox1 = MakeMapBox("PaintBox1", QRect(8, 8, 410, 399), &state_.View.ViewBuffer);
-    PaintBox1->setAccessibleName(QStringLiteral("Main view"));
-    PaintBox1->setAccessibleDescription(QStringLiteral("Click to bring a point to the middle"));
-    connect(PaintBox1, &MapBox::pressed, this, [this](QMouseEvent* e) {
-        RunHandler(this, [&] { PaintBox1MouseDown(e->button(), PointOf(*e)); });
-    });
-    connect(PaintBox1, &MapBox::released, this,
-            [this](QMouseEvent* e) { RunHandler(this, [&] { PaintBox1MouseUp(e->button()); }); });
-
-    Bevel4 = MakeLoweredFrame(client_, "Bevel4");
-    Bevel4->setGeometry(433, 6, 204, 182);
-    PaintBox2 = MakeMapBox("PaintBox2", QRect(435, 8, 200, 178), &state_.View.OverviewBuffer);
-    PaintBox2->setEnabled(false); // a disabled box receives no pointer events
-    PaintBox2->setAccessibleName(QStringLiteral("Overview"));
-    PaintBox2->setAccessibleDescription(QStringLiteral("Click or drag to move the main view"));
-    connect(PaintBox2, &MapBox::pressed, this, [this](QMouseEvent* e) {
-        RunHandler(this, [&] { PaintBox2MouseDown(e->button(), PointOf(*e)); });
-    });
-    connect(PaintBox2, &MapBox::moved, this, [this](QMouseEvent* e) {
-        RunHandler(this, [&] { PaintBox2MouseMove(e->buttons(), PointOf(*e)); });
-    });
-    connect(PaintBox2, &MapBox::clicked, this,
-            [this] { RunHandler(this, [this] { PaintBox2Click(); }); });
-
-    Panel1 = new BevelPanel(client_, BevelPanel::Bevel::Lowered, BevelPanel::Bevel::Raised, 1);
-    Panel1->setObjectName("Panel1");
-    Panel1->setGeometry(428, 200, 220, 218);
-
-    Label1 = MakeLabel(Panel1, "Label1", QStringLiteral("Select :"), 7, 4);
-    ComboBox1 = new QComboBox(Panel1);
-    ComboBox1->setObjectName("ComboBox1");
-    ComboBox1->setGeometry(6, 20, 209, 21);
-    ComboBox1->setEditable(false);
-    // Named for screen readers as their labels show them; on Unix they read the label itself.
-    ComboBox1->setAccessibleName(QStringLiteral("Select"));
-    Label1->setBuddy(ComboBox1);
-    ComboBox1->setMaxVisibleItems(12);
-    // Styles drop a list that cannot be typed in as a menu of every row; a plain list keeps 12.
-    ComboBox1->setStyleSheet(QStringLiteral("QComboBox { combobox-popup: 0; }"));
-    SetHelpContext(ComboBox1, 101);
-    // Only the user's choice moves the view, never the program's filling of the list.
-    connect(ComboBox1, &QComboBox::activated, this,
-            [this] { RunHandler(this, [this] { ComboBox1Change(); }); });
-
-    Label2 = MakeLabel(Panel1, "Label2", QStringLiteral("Search :"), 7, 52);
-    Label6 = new QLabel(QStringLiteral("0 found"), Panel1);
-    Label6->setObjectName("Label6");
-    Label6->setAlignment(Qt::AlignRight | Qt::AlignTop);
-    Label6->adjustSize();
-    // Right-aligned: the right edge stays at x = 212 whatever the text.
-    Label6->setGeometry(212 - 100, 52, 100, Label6->height());
-
-    ComboBox2 = new QComboBox(Panel1);
-    ComboBox2->setObjectName("ComboBox2");
-    ComboBox2->setGeometry(6, 68, 209, 21);
-    ComboBox2->setEditable(true);
-    ComboBox2->setAccessibleName(QStringLiteral("Search"));
-    Label2->setBuddy(ComboBox2);
-    ComboBox2->setInsertPolicy(QComboBox::NoInsert);
-    // The search is for the text as typed: no found name may be filled in behind the cursor.
-    ComboBox2->setCompleter(nullptr);
-    SetHelpContext(ComboBox2, 102);
-    // Keys reach the box, which hands them to its line edit directly, past any filter there.
-    ComboBox2->installEventFilter(this);
-    // A chosen entry and every edit of the user's; the program's own text changes are neither.
-    connect(ComboBox2, &QComboBox::activated, this,
-            [this] { RunHandler(this, [this] { ComboBox2Change(); }); });
-    connect(ComboBox2->lineEdit(), &QLineEdit::textEdited, this,
-            [this] { RunHandler(this, [this] { ComboBox2Change(); }); });
-
-    Label3 = MakeLabel(Panel1, "Label3", QStringLiteral("Animation speed"), 7, 100);
-    TrackBar1 = new QSlider(Qt::Horizontal, Panel1);
-    TrackBar1->setObjectName("TrackBar1");
-    TrackBar1->setGeometry(6, 116, 150, 33);
-    TrackBar1->setAccessibleName(QStringLiteral("Animation speed"));
-    Label3->setBuddy(TrackBar1);
-    TrackBar1->setRange(10, 50);
-    TrackBar1->setValue(20);
-    TrackBar1->setSingleStep(5);
-    TrackBar1->setPageStep(10);
-    TrackBar1->setTickInterval(10);
-    TrackBar1->setTickPosition(QSlider::TicksBelow);
-    SetHelpContext(TrackBar1, 103);
-    Label4 = MakeLabel(Panel1, "Label4", QStringLiteral("Slow"), 8, 148);
-    Label5 = MakeLabel(Panel1, "Label5", QStringLiteral("Fast"), 139, 148);
-
-    CheckBox1 = new QCheckBox(QStringLiteral("Animate"), Panel1);
-    CheckBox1->setObjectName("CheckBox1");
-    CheckBox1->setGeometry(6, 168, 73, 17);
-    CheckBox2 = new QCheckBox(QStringLiteral("Crosshairs"), Panel1);
-    CheckBox2->setObjectName("CheckBox2");
-    CheckBox2->setGeometry(6, 186, 97, 17);
-    connect(CheckBox2, &QCheckBox::toggled, this,
-            [this] { RunHandler(this, [this] { CheckBox2Click(); }); });
-
-    setTabOrder(ComboBox1, ComboBox2);
-    setTabOrder(ComboBox2, TrackBar1);
-    setTabOrder(TrackBar1, CheckBox1);
-    setTabOrder(CheckBox1, CheckBox2);
-
-    Timer1 = new QTimer(this);
-    Timer1->setObjectName("Timer1");
-    Timer1->setInterval(5);
-    Timer1->setTimerType(Qt::PreciseTimer);
-    connect(Timer1, &QTimer::timeout, this,
-            [this] { RunHandler(this, [this] { Timer1Timer(); }); });
-
-    // The right button, the Menu key and Shift+F10 on these controls open the "What's this?"
-    // menu.
-    for (QWidget* control : {static_cast<QWidget*>(ComboBox1), static_cast<QWidget*>(ComboBox2),
-                             static_cast<QWidget*>(TrackBar1)}) {
-        ContextMenuKey::Install(control);
-        QList<QWidget*> surfaces{control};
-        if (auto* combo = qobject_cast<QComboBox*>(control); combo && combo->lineEdit())
-            surfaces << combo->lineEdit();
-        for (QWidget* surface : surfaces) {
-            surface->setContextMenuPolicy(Qt::CustomContextMenu);
-            connect(surface, &QWidget::customContextMenuRequested, this,
-                    [this, control, surface](const QPoint& pos) {
-                        PopupMenu1Popup(control, surface->mapToGlobal(pos));
-                    });
-        }
-    }
-}
-
-// Both boxes show a buffer of the core and have ShowMap as their paint handler.
-MapBox* TForm1::MakeMapBox(const char* name, const QRect& geometry, const Image* buffer) {
-    auto* box = new MapBox(client_);
-    box->setObjectName(name);
-    box->setGeometry(geometry);
-    box->SetImage(buffer);
-    box->SetPaintHandler([this](MapBox*) { PaintBoxPaint(); });
-    return box;
-}
-
-void TForm1::BuildMenus() {
-    File1 = menuBar()->addMenu(QStringLiteral("&File"));
-    File1->setObjectName("File1");
-    // The hints of New and Edit are kept but not displayed: the window has no status line.
-    New1 = File1->addAction(QStringLiteral("&New..."));
-    New1->setObjectName("New1");
-    New1->setStatusTip(QStringLiteral("Create a new locations file."));
-    Addlocations1 = File1->addAction(QStringLiteral("&Edit..."));
-    Addlocations1->setObjectName("Addlocations1");
-    Addlocations1->setStatusTip(QStringLiteral("Edit the location file."));
-    connect(New1, &QAction::triggered, this, [this] { RunHandler(this, [this] { New1Click(); }); });
-    connect(Addlocations1, &QAction::triggered, this,
-            [this] { RunHandler(this, [this] { Addlocations1Click(); }); });
-
-    // Never shown nor enabled: the map stays the one chosen at start-up.
-    Selectmap1 = File1->addMenu(QStringLiteral("Select &map"));
-    Selectmap1->setObjectName("Selectmap1");
-    Selectmap1->menuAction()->setVisible(false);
-    Selectmap1->menuAction()->setEnabled(false);
-    mapGroup_ = new QActionGroup(this);
-    mapGroup_->setExclusive(true);
-    for (const char* name : {"Norrowen1", "Fallowmere1", "Brackenmoor1"}) {
-        const std::string caption(name, std::char_traits<char>::length(name) - 1);
-        QAction* item = Selectmap1->addAction(QString::fromLatin1(caption.c_str()));
-        item->setObjectName(name);
-        item->setCheckable(true);
-        mapGroup_->addAction(item);
-    }
-
-    SelectLanguage1 = File1->addMenu(QStringLiteral("Select &language"));
-    SelectLanguage1->setObjectName("SelectLanguage1");
-    File1->addSeparator()->setObjectName("N1");
-    Crosscolor1 = File1->addAction(QStringLiteral("&Crosshair color..."));
-    Crosscolor1->setObjectName("Crosscolor1");
-    connect(Crosscolor1, &QAction::triggered, this,
-            [this] { RunHandler(this, [this] { Crosscolor1Click(); }); });
-    Mapborderstyle1 = File1->addAction(QStringLiteral("Map&border style..."));
-    Mapborderstyle1->setObjectName("Mapborderstyle1");
-    connect(Mapborderstyle1, &QAction::triggered, this,
-            [this] { RunHandler(this, [this] { Mapborderstyle1Click(); }); });
-    Exit1 = File1->addAction(QStringLiteral("E&xit"));
-    Exit1->setObjectName("Exit1");
-    connect(Exit1, &QAction::triggered, this,
-            [this] { RunHandler(this, [this] { Exit1Click(); }); });
-
-    Help1 = menuBar()->addMenu(QStringLiteral("&Help"));
-    Help1->setObjectName("Help1");
-    Help2 = Help1->addAction(QStringLiteral("&Help"));
-    Help2->setObjectName("Help2");
-    connect(Help2, &QAction::triggered, this,
-            [this] { RunHandler(this, [this] { Help2Click(); }); });
-    About1 = Help1->addAction(QStringLiteral("&About"));
-    About1->setObjectName("About1");
-    connect(About1, &QAction::triggered, this,
-            [this] { RunHandler(this, [this] { About1Click(); }); });
-
-    PopupMenu1 = new QMenu(this);
-    PopupMenu1->setObjectName("PopupMenu1");
-    Whatsthis1 = PopupMenu1->addAction(QStringLiteral("What's this?"));
-    Whatsthis1->setObjectName("Whatsthis1");
-    connect(Whatsthis1, &QAction::triggered, this,
-            [this] { RunHandler(this, [this] { Whatsthis1Click(); }); });
 }
 
 QSize TForm1::OuterSize() const {
@@ -435,23 +181,6 @@ void TForm1::ChangeMap(std::string code) {
     Calculations();
     ShowMap(this);
     LoadNames(ResolveFileName(ProgramDir, state_.MapCode + state_.LocationsFile));
-}
-
-void TForm1::CaptureDesignLayout() {
-    // Until the first size report the regions keep their places in the window's definition.
-    WindowLayout& l = state_.View.Layout;
-    l.Bevel3Width = Bevel3->width();
-    l.Bevel3Height = Bevel3->height();
-    l.PaintBox1Width = PaintBox1->width();
-    l.PaintBox1Height = PaintBox1->height();
-    l.Bevel4Left = Bevel4->x();
-    l.Bevel4Width = Bevel4->width();
-    l.Bevel4Height = Bevel4->height();
-    l.PaintBox2Left = PaintBox2->x();
-    l.PaintBox2Width = PaintBox2->width();
-    l.PaintBox2Height = PaintBox2->height();
-    l.Panel1Left = Panel1->x();
-    l.Panel1Top = Panel1->y();
 }
 
 void TForm1::ApplyLayout() {
