@@ -12,9 +12,8 @@
 #include "editor/qt/TForm3.h"
 #include "mapdata/Languages.h"
 #include "mapdata/LocationList.h"
-#include "mapdata/MapPictures.h"
+#include "mapdata/MapLoading.h"
 #include "mapdata/MapTable.h"
-#include "mapdata/TestMap.h"
 #include "view/LocationSearch.h"
 #include "view/MapPainter.h"
 #include "view/PointerInput.h"
@@ -153,31 +152,13 @@ void TForm1::About1Click() {
 // ---- Map and view ----------------------------------------------------------------------------
 
 void TForm1::ChangeMap(std::string code) {
-    const MapChoice choice = ChooseMap(code, [](const std::string& name) {
-        return FileExists(ResolveFileName(ProgramDir, name));
-    });
-    code = choice.Code;
-    if (!choice.HasPicture) {
-        MakeTestMap(state_.MapBitmap, &waitCursor_);
-        PaintBox2->setEnabled(false);
-    } else {
-        bool failed = true;
-        try {
-            LoadMapImage(state_.MapBitmap, ProgramDir, code, failed, &waitCursor_);
-        } catch (const std::exception&) {
-            // A picture that does not decode shows nothing and tells nothing.
-        }
-        if (!failed) {
-            try {
-                LoadOverviewImage(state_.SmallMapBitmap, ProgramDir, code);
-                PaintBox2->setEnabled(true);
-            } catch (const std::exception&) {
-                PaintBox2->setEnabled(false);
-            }
-            LoadFileNames(code);
-        }
-    }
-    state_.MapCode = code;
+    const LoadedMap loaded =
+        LoadMap(code, ProgramDir, state_.MapBitmap, state_.SmallMapBitmap, &waitCursor_);
+    if (loaded.OverviewWorks)
+        PaintBox2->setEnabled(*loaded.OverviewWorks);
+    if (loaded.ListLanguages)
+        LoadFileNames(loaded.Code);
+    state_.MapCode = loaded.Code;
     Calculations();
     ShowMap(this);
     LoadNames(ResolveFileName(ProgramDir, state_.MapCode + state_.LocationsFile));
