@@ -7,6 +7,7 @@
 #include "base/qt/BevelPanel.h"
 #include "base/qt/Dialogs.h"
 #include "base/qt/HelpViewer.h"
+#include "base/qt/OnSignal.h"
 #include "base/qt/QtText.h"
 #include "base/qt/WindowParts.h"
 #include "editor/qt/TForm3.h"
@@ -301,8 +302,7 @@ void TForm1::LoadFileNames(const std::string& code) {
     for (const LanguageItem& item : menu.Items) {
         QAction* action = SelectLanguage1->addAction(FromAnsi(item.DisplayName));
         const std::size_t tag = item.Tag;
-        connect(action, &QAction::triggered, this,
-                [this, tag] { RunHandler(this, [this, tag] { LanguagesClick(tag); }); });
+        OnSignal(action, &QAction::triggered, this, [this, tag] { LanguagesClick(tag); });
     }
 }
 

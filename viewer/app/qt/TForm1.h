@@ -112,7 +112,6 @@ private:
     void OpenEditor(bool newFile, std::string dataFileName);
     void BuildControls();
     void BuildMenus();
-    MapBox* MakeMapBox(const char* name, const QRect& geometry, const Image* buffer);
     void FormCreate();
     void FormDestroy();
     void CaptureDesignLayout();

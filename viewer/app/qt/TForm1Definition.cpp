@@ -1,11 +1,13 @@
 #include "app/qt/TForm1.h"
 #include "base/qt/BevelPanel.h"
-#include "base/qt/ContextMenuKey.h"
+#include "base/qt/ContextMenuRoute.h"
 #include "base/qt/Dialogs.h"
 #include "base/qt/HelpViewer.h"
+#include "base/qt/OnSignal.h"
 #include "base/qt/QtText.h"
 #include "base/qt/ScreenPlacement.h"
 #include "base/qt/WindowParts.h"
+#include "mapdata/MapTable.h"
 #include "view/qt/MapBox.h"
 #include "view/qt/QtInput.h"
 
@@ -21,6 +23,7 @@
 #include <QScreen>
 #include <QSlider>
 #include <QTimer>
+#include <span>
 
 namespace orvd {
 
@@ -71,7 +74,9 @@ void TForm1::BuildControls() {
 
     Bevel3 = MakeLoweredFrame(client_, "Bevel3");
     Bevel3->setGeometry(6, 6, 414, 403);
-    PaintBox1 = MakeMapBox("PaintBox1", QRect(8, 8, 410, 399), &state_.View.ViewBuffer);
+    // Both boxes show a buffer of the core and have ShowMap as their paint handler.
+    PaintBox1 = MakeMapBox(client_, "PaintBox1", QRect(8, 8, 410, 399), &state_.View.ViewBuffer,
+                           [this](MapBox*) { PaintBoxPaint(); });
     PaintBox1->setAccessibleName(QStringLiteral("Main view"));
     PaintBox1->setAccessibleDescription(QStringLiteral("Click to bring a point to the middle"));
     connect(PaintBox1, &MapBox::pressed, this, [this](QMouseEvent* e) {
@@ -82,7 +87,8 @@ void TForm1::BuildControls() {
 
     Bevel4 = MakeLoweredFrame(client_, "Bevel4");
     Bevel4->setGeometry(433, 6, 204, 182);
-    PaintBox2 = MakeMapBox("PaintBox2", QRect(435, 8, 200, 178), &state_.View.OverviewBuffer);
+    PaintBox2 = MakeMapBox(client_, "PaintBox2", QRect(435, 8, 200, 178),
+                           &state_.View.OverviewBuffer, [this](MapBox*) { PaintBoxPaint(); });
     PaintBox2->setEnabled(false); // a disabled box receives no pointer events
     PaintBox2->setAccessibleName(QStringLiteral("Overview"));
     PaintBox2->setAccessibleDescription(QStringLiteral("Click or drag to move the main view"));
@@ -92,8 +98,7 @@ void TForm1::BuildControls() {
     connect(PaintBox2, &MapBox::moved, this, [this](QMouseEvent* e) {
         RunHandler(this, [&] { PaintBox2MouseMove(e->buttons(), PointOf(*e)); });
     });
-    connect(PaintBox2, &MapBox::clicked, this,
-            [this] { RunHandler(this, [this] { PaintBox2Click(); }); });
+    OnSignal(PaintBox2, &MapBox::clicked, this, [this] { PaintBox2Click(); });
 
     Panel1 = new BevelPanel(client_, BevelPanel::Bevel::Lowered, BevelPanel::Bevel::Raised, 1);
     Panel1->setObjectName("Panel1");
@@ -108,12 +113,10 @@ void TForm1::BuildControls() {
     ComboBox1->setAccessibleName(QStringLiteral("Select"));
     Label1->setBuddy(ComboBox1);
     ComboBox1->setMaxVisibleItems(12);
-    // Styles drop a list that cannot be typed in as a menu of every row; a plain list keeps 12.
-    ComboBox1->setStyleSheet(QStringLiteral("QComboBox { combobox-popup: 0; }"));
+    DropListBelowBox(ComboBox1); // a menu of every row would not keep to 12
     SetHelpContext(ComboBox1, 101);
     // Only the user's choice moves the view, never the program's filling of the list.
-    connect(ComboBox1, &QComboBox::activated, this,
-            [this] { RunHandler(this, [this] { ComboBox1Change(); }); });
+    OnSignal(ComboBox1, &QComboBox::activated, this, [this] { ComboBox1Change(); });
 
     Label2 = MakeLabel(Panel1, "Label2", QStringLiteral("Search :"), 7, 52);
     Label6 = new QLabel(QStringLiteral("0 found"), Panel1);
@@ -136,10 +139,8 @@ void TForm1::BuildControls() {
     // Keys reach the box, which hands them to its line edit directly, past any filter there.
     ComboBox2->installEventFilter(this);
     // A chosen entry and every edit of the user's; the program's own text changes are neither.
-    connect(ComboBox2, &QComboBox::activated, this,
-            [this] { RunHandler(this, [this] { ComboBox2Change(); }); });
-    connect(ComboBox2->lineEdit(), &QLineEdit::textEdited, this,
-            [this] { RunHandler(this, [this] { ComboBox2Change(); }); });
+    OnSignal(ComboBox2, &QComboBox::activated, this, [this] { ComboBox2Change(); });
+    OnSignal(ComboBox2->lineEdit(), &QLineEdit::textEdited, this, [this] { ComboBox2Change(); });
 
     Label3 = MakeLabel(Panel1, "Label3", QStringLiteral("Animation speed"), 7, 100);
     TrackBar1 = new QSlider(Qt::Horizontal, Panel1);
@@ -163,8 +164,7 @@ void TForm1::BuildControls() {
     CheckBox2 = new QCheckBox(QStringLiteral("Crosshairs"), Panel1);
     CheckBox2->setObjectName("CheckBox2");
     CheckBox2->setGeometry(6, 186, 97, 17);
-    connect(CheckBox2, &QCheckBox::toggled, this,
-            [this] { RunHandler(this, [this] { CheckBox2Click(); }); });
+    OnSignal(CheckBox2, &QCheckBox::toggled, this, [this] { CheckBox2Click(); });
 
     setTabOrder(ComboBox1, ComboBox2);
     setTabOrder(ComboBox2, TrackBar1);
@@ -175,99 +175,85 @@ void TForm1::BuildControls() {
     Timer1->setObjectName("Timer1");
     Timer1->setInterval(5);
     Timer1->setTimerType(Qt::PreciseTimer);
-    connect(Timer1, &QTimer::timeout, this,
-            [this] { RunHandler(this, [this] { Timer1Timer(); }); });
+    OnSignal(Timer1, &QTimer::timeout, this, [this] { Timer1Timer(); });
 
-    // The right button, the Menu key and Shift+F10 on these controls open the "What's this?"
-    // menu.
-    for (QWidget* control : {static_cast<QWidget*>(ComboBox1), static_cast<QWidget*>(ComboBox2),
-                             static_cast<QWidget*>(TrackBar1)}) {
-        ContextMenuKey::Install(control);
-        QList<QWidget*> surfaces{control};
-        if (auto* combo = qobject_cast<QComboBox*>(control); combo && combo->lineEdit())
-            surfaces << combo->lineEdit();
-        for (QWidget* surface : surfaces) {
-            surface->setContextMenuPolicy(Qt::CustomContextMenu);
-            connect(surface, &QWidget::customContextMenuRequested, this,
-                    [this, control, surface](const QPoint& pos) {
-                        PopupMenu1Popup(control, surface->mapToGlobal(pos));
-                    });
-        }
-    }
-}
-
-// Both boxes show a buffer of the core and have ShowMap as their paint handler.
-MapBox* TForm1::MakeMapBox(const char* name, const QRect& geometry, const Image* buffer) {
-    auto* box = new MapBox(client_);
-    box->setObjectName(name);
-    box->setGeometry(geometry);
-    box->SetImage(buffer);
-    box->SetPaintHandler([this](MapBox*) { PaintBoxPaint(); });
-    return box;
+    for (QWidget* control : std::initializer_list<QWidget*>{ComboBox1, ComboBox2, TrackBar1})
+        RouteContextMenu(control, [this](QWidget* c, QPoint at) { PopupMenu1Popup(c, at); });
 }
 
 void TForm1::BuildMenus() {
+    // The menus of the window's definition, item by item in menu order. The hints of New and
+    // Edit are kept but not displayed: the window has no status line.
+    struct MenuItem {
+        const char* Caption; // null for a separator
+        const char* Name;
+        QAction* TForm1::*Item = nullptr;
+        void (TForm1::*Click)() = nullptr;
+        QMenu* TForm1::*Submenu = nullptr; // filled elsewhere
+        const char* Hint = nullptr;
+    };
+    static const MenuItem kFile[] = {
+        {"&New...", "New1", &TForm1::New1, &TForm1::New1Click, nullptr,
+         "Create a new locations file."},
+        {"&Edit...", "Addlocations1", &TForm1::Addlocations1, &TForm1::Addlocations1Click, nullptr,
+         "Edit the location file."},
+        {"Select &map", "Selectmap1", nullptr, nullptr, &TForm1::Selectmap1},
+        {"Select &language", "SelectLanguage1", nullptr, nullptr, &TForm1::SelectLanguage1},
+        {nullptr, "N1"},
+        {"&Crosshair color...", "Crosscolor1", &TForm1::Crosscolor1, &TForm1::Crosscolor1Click},
+        {"Map&border style...", "Mapborderstyle1", &TForm1::Mapborderstyle1,
+         &TForm1::Mapborderstyle1Click},
+        {"E&xit", "Exit1", &TForm1::Exit1, &TForm1::Exit1Click},
+    };
+    static const MenuItem kHelp[] = {
+        {"&Help", "Help2", &TForm1::Help2, &TForm1::Help2Click},
+        {"&About", "About1", &TForm1::About1, &TForm1::About1Click},
+    };
+    static const MenuItem kPopup[] = {
+        {"What's this?", "Whatsthis1", &TForm1::Whatsthis1, &TForm1::Whatsthis1Click},
+    };
+    const auto fill = [this](QMenu* menu, std::span<const MenuItem> items) {
+        for (const MenuItem& entry : items) {
+            if (!entry.Caption) {
+                menu->addSeparator()->setObjectName(entry.Name);
+            } else if (entry.Submenu) {
+                QMenu* submenu = menu->addMenu(QString::fromLatin1(entry.Caption));
+                submenu->setObjectName(entry.Name);
+                this->*entry.Submenu = submenu;
+            } else {
+                QAction* item = menu->addAction(QString::fromLatin1(entry.Caption));
+                item->setObjectName(entry.Name);
+                if (entry.Hint)
+                    item->setStatusTip(QString::fromLatin1(entry.Hint));
+                OnSignal(item, &QAction::triggered, this,
+                         [this, click = entry.Click] { (this->*click)(); });
+                this->*entry.Item = item;
+            }
+        }
+    };
+
     File1 = menuBar()->addMenu(QStringLiteral("&File"));
     File1->setObjectName("File1");
-    // The hints of New and Edit are kept but not displayed: the window has no status line.
-    New1 = File1->addAction(QStringLiteral("&New..."));
-    New1->setObjectName("New1");
-    New1->setStatusTip(QStringLiteral("Create a new locations file."));
-    Addlocations1 = File1->addAction(QStringLiteral("&Edit..."));
-    Addlocations1->setObjectName("Addlocations1");
-    Addlocations1->setStatusTip(QStringLiteral("Edit the location file."));
-    connect(New1, &QAction::triggered, this, [this] { RunHandler(this, [this] { New1Click(); }); });
-    connect(Addlocations1, &QAction::triggered, this,
-            [this] { RunHandler(this, [this] { Addlocations1Click(); }); });
-
+    fill(File1, kFile);
     // Never shown nor enabled: the map stays the one chosen at start-up.
-    Selectmap1 = File1->addMenu(QStringLiteral("Select &map"));
-    Selectmap1->setObjectName("Selectmap1");
     Selectmap1->menuAction()->setVisible(false);
     Selectmap1->menuAction()->setEnabled(false);
     mapGroup_ = new QActionGroup(this);
     mapGroup_->setExclusive(true);
-    for (const char* name : {"Norrowen1", "Fallowmere1", "Brackenmoor1"}) {
-        const std::string caption(name, std::char_traits<char>::length(name) - 1);
-        QAction* item = Selectmap1->addAction(QString::fromLatin1(caption.c_str()));
-        item->setObjectName(name);
+    for (const MapEntry& map : kMaps) {
+        QAction* item = Selectmap1->addAction(QString::fromLatin1(map.Name));
+        item->setObjectName(QString::fromLatin1(map.Name) + u'1');
         item->setCheckable(true);
         mapGroup_->addAction(item);
     }
 
-    SelectLanguage1 = File1->addMenu(QStringLiteral("Select &language"));
-    SelectLanguage1->setObjectName("SelectLanguage1");
-    File1->addSeparator()->setObjectName("N1");
-    Crosscolor1 = File1->addAction(QStringLiteral("&Crosshair color..."));
-    Crosscolor1->setObjectName("Crosscolor1");
-    connect(Crosscolor1, &QAction::triggered, this,
-            [this] { RunHandler(this, [this] { Crosscolor1Click(); }); });
-    Mapborderstyle1 = File1->addAction(QStringLiteral("Map&border style..."));
-    Mapborderstyle1->setObjectName("Mapborderstyle1");
-    connect(Mapborderstyle1, &QAction::triggered, this,
-            [this] { RunHandler(this, [this] { Mapborderstyle1Click(); }); });
-    Exit1 = File1->addAction(QStringLiteral("E&xit"));
-    Exit1->setObjectName("Exit1");
-    connect(Exit1, &QAction::triggered, this,
-            [this] { RunHandler(this, [this] { Exit1Click(); }); });
-
     Help1 = menuBar()->addMenu(QStringLiteral("&Help"));
     Help1->setObjectName("Help1");
-    Help2 = Help1->addAction(QStringLiteral("&Help"));
-    Help2->setObjectName("Help2");
-    connect(Help2, &QAction::triggered, this,
-            [this] { RunHandler(this, [this] { Help2Click(); }); });
-    About1 = Help1->addAction(QStringLiteral("&About"));
-    About1->setObjectName("About1");
-    connect(About1, &QAction::triggered, this,
-            [this] { RunHandler(this, [this] { About1Click(); }); });
+    fill(Help1, kHelp);
 
     PopupMenu1 = new QMenu(this);
     PopupMenu1->setObjectName("PopupMenu1");
-    Whatsthis1 = PopupMenu1->addAction(QStringLiteral("What's this?"));
-    Whatsthis1->setObjectName("Whatsthis1");
-    connect(Whatsthis1, &QAction::triggered, this,
-            [this] { RunHandler(this, [this] { Whatsthis1Click(); }); });
+    fill(PopupMenu1, kPopup);
 }
 
 void TForm1::CaptureDesignLayout() {

@@ -3,7 +3,7 @@
 #include "base/Error.h"
 #include "base/ErrorMessage.h"
 #include "base/profile/ProfileFile.h"
-#include "base/qt/ContextMenuKey.h"
+#include "base/qt/ContextMenuRoute.h"
 #include "base/qt/Dialogs.h"
 #include "base/qt/HelpViewer.h"
 #include "base/qt/QtText.h"
@@ -119,9 +119,7 @@ void TForm3::BuildControls() {
     };
     const auto button = [this](const char* name, const char* text, const char* hint,
                                const QRect& geometry, int context) {
-        auto* b = new QPushButton(QString::fromLatin1(text), this);
-        b->setObjectName(name);
-        b->setGeometry(geometry);
+        QPushButton* b = MakeButton(this, name, QString::fromLatin1(text), geometry);
         b->setToolTip(QString::fromLatin1(hint));
         SetHelpContext(b, context);
         b->setAutoDefault(false); // Enter in a field presses nothing
@@ -169,12 +167,7 @@ void TForm3::BuildControls() {
     for (QWidget* control : order) {
         // The main window's "What's this?" menu (the right button, the Menu key, Shift+F10),
         // and the title bar's help button.
-        ContextMenuKey::Install(control);
-        control->setContextMenuPolicy(Qt::CustomContextMenu);
-        connect(control, &QWidget::customContextMenuRequested, this,
-                [this, control](const QPoint& pos) {
-                    host_.PopupWhatsThis(control, control->mapToGlobal(pos));
-                });
+        RouteContextMenu(control, [this](QWidget* c, QPoint at) { host_.PopupWhatsThis(c, at); });
         control->installEventFilter(this);
     }
 
