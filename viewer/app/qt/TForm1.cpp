@@ -49,7 +49,12 @@ void TForm1::WaitCursor::End() {
 }
 
 TForm1::~TForm1() {
+    editor_.reset(); // the editor writes its key first
     FormDestroy();
+}
+
+void TForm1::SetEditor(std::unique_ptr<TForm3> editor) {
+    editor_ = std::move(editor);
 }
 
 QSize TForm1::OuterSize() const {
@@ -327,15 +332,15 @@ void TForm1::New1Click() {
 }
 
 void TForm1::OpenEditor(bool newFile, std::string dataFileName) {
-    if (!Form3)
+    if (!editor_)
         return;
     Addlocations1->setEnabled(false);
     New1->setEnabled(false);
     SetPickMode(false);
-    Form3->SetNewFile(newFile);
-    Form3->SetDataFileName(std::move(dataFileName));
-    SetCoordinatePicker(Form3);
-    Form3->show();
+    editor_->SetNewFile(newFile);
+    editor_->SetDataFileName(std::move(dataFileName));
+    SetCoordinatePicker(editor_.get());
+    editor_->show();
 }
 
 void TForm1::EditorClosed() {

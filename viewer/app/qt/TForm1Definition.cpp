@@ -7,6 +7,7 @@
 #include "base/qt/QtText.h"
 #include "base/qt/ScreenPlacement.h"
 #include "base/qt/WindowParts.h"
+#include "editor/qt/TForm3.h"
 #include "mapdata/MapTable.h"
 #include "view/qt/MapBox.h"
 #include "view/qt/QtInput.h"

@@ -30,16 +30,7 @@
 
 namespace orvd {
 
-TForm3* Form3 = nullptr;
-
 namespace {
-
-EditorWindowHost& HostOf(QWidget* owner) {
-    auto* host = dynamic_cast<EditorWindowHost*>(owner);
-    if (!host)
-        throw Error("The location editor needs the main window as its owner");
-    return *host;
-}
 
 void ShowText(QLineEdit* edit, const std::string& text) {
     const QString shown = FromAnsi(text);
@@ -86,24 +77,21 @@ private:
     TForm3* form_;
 };
 
-TForm3::TForm3(std::string settingsPath, QWidget* owner)
-    : QDialog(owner, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                         Qt::WindowCloseButtonHint | Qt::WindowContextHelpButtonHint),
-      settingsPath_(std::move(settingsPath)), host_(HostOf(owner)), editor_(host_) {
+TForm3::TForm3(std::string settingsPath, EditorWindowHost& host)
+    : QDialog(host.Window(), Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                                 Qt::WindowCloseButtonHint | Qt::WindowContextHelpButtonHint),
+      settingsPath_(std::move(settingsPath)), host_(host), editor_(host_) {
     setObjectName("Form3");
     setWindowTitle(QStringLiteral("Edit"));
     setModal(false);
     setFont(DialogFont());
     setFixedSize(360, 200);
     BuildControls();
-    Form3 = this;
     RunHandler(this, [this] { FormCreate(); });
 }
 
 TForm3::~TForm3() {
     FormDestroy();
-    if (Form3 == this)
-        Form3 = nullptr;
 }
 
 void TForm3::BuildControls() {
