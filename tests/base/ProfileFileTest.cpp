@@ -1,8 +1,9 @@
-#include "base/ProfileFile.h"
+#include "base/profile/ProfileFile.h"
 
+#include "StorageFakes.h"
 #include "base/Error.h"
-#include "base/ProfileStorage.h"
 #include "base/TextCase.h"
+#include "base/profile/ProfileStorage.h"
 
 #include <cerrno>
 #include <cstdlib>
@@ -19,17 +20,8 @@ namespace {
 
 namespace fs = std::filesystem;
 
-// Odd file content straight from memory.
-class MemoryStorage : public ProfileStorage {
-public:
-    std::string content;
-    int stores = 0;
-    std::string Load(const std::string&) const override { return content; }
-    void Store(const std::string&, std::string_view bytes) override {
-        content = bytes;
-        ++stores;
-    }
-};
+using testing::FailingStorage;
+using testing::MemoryStorage; // odd file content straight from memory
 
 struct MemoryProfile {
     MemoryStorage storage;
@@ -555,38 +547,6 @@ TEST_F(ProfileDiskTest, UnreadableFileReadsAsMissing) {
     }
     EXPECT_EQ(ProfileFile(path).ReadText("Config", "Language", "d"), "d");
 }
-
-// Fails one step of the replacement.
-class FailingStorage : public ProfileStorage {
-public:
-    enum class Step { Write, Flush, Rename } failAt;
-    explicit FailingStorage(Step step) : failAt(step) {}
-
-protected:
-    bool WriteAll(int fd, std::string_view bytes) override {
-        if (failAt == Step::Write) {
-            // A disk that fills up half-way through.
-            ProfileStorage::WriteAll(fd, bytes.substr(0, bytes.size() / 2));
-            errno = ENOSPC;
-            return false;
-        }
-        return ProfileStorage::WriteAll(fd, bytes);
-    }
-    bool Flush(int fd) override {
-        if (failAt == Step::Flush) {
-            errno = EIO;
-            return false;
-        }
-        return ProfileStorage::Flush(fd);
-    }
-    bool Rename(const std::string& from, const std::string& to) override {
-        if (failAt == Step::Rename) {
-            errno = EXDEV;
-            return false;
-        }
-        return ProfileStorage::Rename(from, to);
-    }
-};
 
 TEST_F(ProfileDiskTest, FailingStepLeavesTheOldFileWhole) {
     const std::string path = PathOf("NR_Engli.dat");

@@ -1,31 +1,28 @@
 #include "mapdata/LocationsFile.h"
 
+#include "StorageFakes.h"
 #include "TempDir.h"
+#include "TestFiles.h"
 #include "base/Error.h"
 #include "base/FileSystem.h"
-#include "base/ProfileFile.h"
-#include "base/ProfileStorage.h"
+#include "base/profile/ProfileFile.h"
+#include "base/profile/ProfileStorage.h"
 
 #include <filesystem>
-#include <fstream>
 #include <gtest/gtest.h>
-#include <map>
 #include <random>
 
 namespace orvd {
 namespace {
 
+using testing::FailingStorage;
+using testing::FullDisk;
+using testing::MemoryStorage;
+using testing::Slurp;
+using testing::WriteFile;
+
 using namespace std::string_literals;
 using testing::TempDir;
-
-void WriteFile(const std::string& path, const std::string& bytes) {
-    std::ofstream out(path, std::ios::binary);
-    out << bytes;
-}
-
-std::string Slurp(const std::string& path) {
-    return ReadWholeFile(path).value_or("<missing>");
-}
 
 std::string DataFile(const std::string& dataLines) {
     return "[PROPERTIES]\r\nlanguage=English\r\n[DATA]\r\n" + dataLines;
@@ -331,21 +328,13 @@ TEST(LocationsFile, AListThatFillsTheKeyBufferReadsBackWhole) {
     EXPECT_THROW(SaveLocationsFile(path, "English", names, points), Error);
 }
 
-// Fails every Store.
-class FailingStorage : public ProfileStorage {
-public:
-    void Store(const std::string& path, std::string_view) override {
-        throw Error("Unable to write to " + path);
-    }
-};
-
 TEST(LocationsFile, FailedSavesReportThePathAndKeepTheFile) {
     TempDir dir;
     const std::string path = dir.File("NR_Engli.dat");
     const std::string before = DataFile("Keep=1,1\r\n");
     WriteFile(path, before);
 
-    FailingStorage failing;
+    FailingStorage failing(FailingStorage::Step::Store, 0);
     try {
         SaveLocationsFile(path, "English", {"New"}, {{2, 2}}, &failing);
         FAIL();
@@ -363,26 +352,11 @@ TEST(LocationsFile, FailedSavesReportThePathAndKeepTheFile) {
                  Error);
 }
 
-// Holds files in memory, so the key-by-key oracle can run on any content without a disk.
-class MemoryStorage : public ProfileStorage {
-public:
-    std::string Load(const std::string& path) const override {
-        const auto it = files.find(path);
-        return it == files.end() ? std::string() : it->second;
-    }
-    void Store(const std::string& path, std::string_view bytes) override {
-        files[path] = std::string(bytes);
-    }
-    std::map<std::string, std::string> files;
-};
-
 // What writing the keys one by one through the profile layer leaves, the oracle of the save.
 std::string KeyByKey(const std::string& before, std::string_view language,
                      const std::vector<std::string>& names, const std::vector<Point>& points) {
     MemoryStorage memory;
-    if (!before.empty()) {
-        memory.files["f"] = before;
-    }
+    memory.content = before;
     ProfileFile file("f", memory);
     file.WriteText(kPropertiesSection, kLanguageKey, language);
     file.RemoveSection(kDataSection);
@@ -390,7 +364,7 @@ std::string KeyByKey(const std::string& before, std::string_view language,
         file.WriteText(kDataSection, names[i],
                        std::to_string(points[i].x) + "," + std::to_string(points[i].y));
     }
-    return memory.Load("f");
+    return memory.content;
 }
 
 TEST(LocationsFile, ComposedFileEqualsTheKeyByKeyWriting) {
@@ -446,15 +420,6 @@ TEST(LocationsFile, ComposedFileEqualsTheKeyByKeyWriting) {
             << ::testing::PrintToString(before);
     }
 }
-
-// Fails the write of the temporary file as a full disk would.
-class FullDisk : public ProfileStorage {
-protected:
-    bool WriteAll(int, std::string_view) override {
-        errno = ENOSPC;
-        return false;
-    }
-};
 
 TEST(LocationsFile, SaveReplacesTheFileAtOnceOrLeavesItWhole) {
     TempDir dir;

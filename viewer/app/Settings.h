@@ -2,7 +2,7 @@
 
 #include "base/BorderPattern.h"
 #include "base/ColorValue.h"
-#include "base/SettingsKeys.h"
+#include "base/profile/SettingsKeys.h"
 
 #include <string>
 #include <string_view>

@@ -1,7 +1,7 @@
 #include "editor/AskBackupSetting.h"
 
-#include "base/ProfileFile.h"
-#include "base/SettingsKeys.h"
+#include "base/profile/ProfileFile.h"
+#include "base/profile/SettingsKeys.h"
 
 namespace orvd {
 

@@ -1,0 +1,5 @@
+#include "app/qt/Startup.h"
+
+int main(int argc, char** argv) {
+    return orvd::RunViewer(argc, argv);
+}
