@@ -1,0 +1,25 @@
+# Sourced by the Windows set-up scripts: an apt of the build tree's own (its own lists, cache and
+# an empty package status), reading the system's archive lines plus their source lines, so that
+# neither the system's sources nor its installed packages change.
+# private_apt DIR ARCH: prepares DIR and sets the array apt_options for apt-get.
+private_apt() {
+    local dir=$1 arch=$2
+    mkdir -p "$dir"/lists/partial "$dir"/archives/partial "$dir"/etc
+    : >"$dir"/status
+    if ! grep -qs '^Types:' /etc/apt/sources.list.d/*.sources; then
+        echo "FAILED: no Debian archive in /etc/apt/sources.list.d/*.sources to take packages from" >&2
+        return 1
+    fi
+    # Each stanza of the system's file again, once for binaries and once for sources.
+    awk 'BEGIN { RS = ""; ORS = "\n\n" }
+         /Types:/ { b = $0; sub(/Types:[^\n]*/, "Types: deb", b); print b
+                    s = $0; sub(/Types:[^\n]*/, "Types: deb-src", s); print s }' \
+        /etc/apt/sources.list.d/*.sources >"$dir"/etc/project.sources
+    apt_options=(
+        -o "Dir::State=$dir" -o "Dir::State::Lists=$dir/lists" -o "Dir::State::status=$dir/status"
+        -o "Dir::Cache=$dir" -o "Dir::Cache::archives=$dir/archives"
+        -o "Dir::Etc::sourcelist=/dev/null" -o "Dir::Etc::sourceparts=$dir/etc"
+        -o "Dir::Etc::preferencesparts=/dev/null"
+        -o "APT::Architecture=$arch" -o "APT::Architectures=$arch"
+        -o "Debug::NoLocking=1" -o "APT::Sandbox::User=root" -q=2)
+}
