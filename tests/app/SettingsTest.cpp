@@ -1,8 +1,8 @@
 #include "app/Settings.h"
 
 #include "base/Error.h"
-#include "base/ProfileFile.h"
-#include "base/ProfileStorage.h"
+#include "base/profile/ProfileFile.h"
+#include "base/profile/ProfileStorage.h"
 #include "editor/AskBackupSetting.h"
 
 #include <gtest/gtest.h>

@@ -2,7 +2,9 @@
 
 #include "JpegWriter.h"
 #include "TempDir.h"
+#include "base/ProgramPath.h"
 
+#include <algorithm>
 #include <filesystem>
 #include <gtest/gtest.h>
 
@@ -36,6 +38,24 @@ TEST(ResolveFileName, FindsWhatWindowsWouldOpen) {
     std::filesystem::create_directory(dir.File("nr.map"));
     EXPECT_EQ(ResolveFileName(dir.Path(), "NR.map"), dir.Path() + "NR.map"); // folders are no file
     EXPECT_EQ(ResolveFileName(dir.File("missing/"), "NR.map"), dir.File("missing/") + "NR.map");
+}
+
+TEST(ListDirectory, NamesEveryEntryButTheFolderLinks) {
+    TempDir dir;
+    WriteFile(dir.File("NR_Engli.dat"), "x");
+    WriteFile(dir.File(".hidden"), "x");
+    std::filesystem::create_directory(dir.File("sub"));
+    std::vector<std::string> names = ListDirectory(dir.Path());
+    std::sort(names.begin(), names.end());
+    EXPECT_EQ(names, (std::vector<std::string>{".hidden", "NR_Engli.dat", "sub"}));
+    EXPECT_TRUE(ListDirectory(dir.File("missing/")).empty());
+    EXPECT_TRUE(ListDirectory(dir.File("NR_Engli.dat")).empty());
+}
+
+TEST(ProgramPath, IsTheRunningProgramsFile) {
+    const std::string path = ProgramPath();
+    EXPECT_EQ(FileNamePart(path), "file_system_test");
+    EXPECT_TRUE(FileExists(path)) << path;
 }
 
 } // namespace

@@ -1,5 +1,5 @@
 // The help file parser on a hostile file: one topic followed by 1 MiB of blank lines.
-#include "base/HelpFile.h"
+#include "base/help/HelpFile.h"
 
 #include <benchmark/benchmark.h>
 #include <string>

@@ -1,5 +1,5 @@
-#include "base/ProfileFile.h"
-#include "base/ProfileStorage.h"
+#include "base/profile/ProfileFile.h"
+#include "base/profile/ProfileStorage.h"
 
 #include <benchmark/benchmark.h>
 #include <cstdlib>

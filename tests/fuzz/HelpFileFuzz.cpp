@@ -1,7 +1,7 @@
 // The help file parser on arbitrary bytes: it always ends (and in linear time, which libFuzzer's
 // per-input time-out watches), and every topic comes out trimmed as its contract says.
 #include "Check.h"
-#include "base/HelpFile.h"
+#include "base/help/HelpFile.h"
 
 #include <cstdint>
 #include <string_view>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "base/ProfileStorage.h"
+#include "base/profile/ProfileStorage.h"
 
 #include <string>
 

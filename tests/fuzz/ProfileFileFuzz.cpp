@@ -4,9 +4,9 @@
 // removed section must leave nothing of itself to be found.
 #include "Check.h"
 #include "MemoryStorage.h"
-#include "base/ProfileFile.h"
 #include "base/TesselUtils.h"
 #include "base/TextCase.h"
+#include "base/profile/ProfileFile.h"
 
 #include <fuzzer/FuzzedDataProvider.h>
 #include <optional>

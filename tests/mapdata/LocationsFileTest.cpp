@@ -3,7 +3,7 @@
 #include "TempDir.h"
 #include "base/Error.h"
 #include "base/FileSystem.h"
-#include "base/ProfileStorage.h"
+#include "base/profile/ProfileStorage.h"
 
 #include <filesystem>
 #include <fstream>

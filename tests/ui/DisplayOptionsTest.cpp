@@ -5,8 +5,8 @@
 #include "WidgetLookup.h"
 #include "app/TForm1.h"
 #include "base/FileSystem.h"
-#include "view/QtSystemColors.h"
-#include "view/TForm5.h"
+#include "view/qt/QtSystemColors.h"
+#include "view/qt/TForm5.h"
 
 #include <QAbstractItemView>
 #include <QAction>

@@ -6,9 +6,9 @@
 #include "WidgetLookup.h"
 #include "app/TForm1.h"
 #include "base/FileSystem.h"
-#include "base/HelpViewer.h"
-#include "editor/LocationsSaveDialog.h"
-#include "editor/TForm3.h"
+#include "base/qt/HelpViewer.h"
+#include "editor/qt/LocationsSaveDialog.h"
+#include "editor/qt/TForm3.h"
 
 #include <QAction>
 #include <QApplication>

@@ -5,8 +5,8 @@
 #include "WidgetLookup.h"
 #include "app/TForm1.h"
 #include "app/TfSplash.h"
-#include "base/HelpViewer.h"
-#include "base/WindowFonts.h"
+#include "base/qt/HelpViewer.h"
+#include "base/qt/WindowFonts.h"
 
 #include <QAbstractItemView>
 #include <QAction>

@@ -5,8 +5,8 @@
 #include "WidgetLookup.h"
 #include "app/TForm1.h"
 #include "base/FileSystem.h"
-#include "base/QtText.h"
-#include "editor/TForm3.h"
+#include "base/qt/QtText.h"
+#include "editor/qt/TForm3.h"
 #include "mapdata/JpegDecoder.h"
 
 #include <QAction>

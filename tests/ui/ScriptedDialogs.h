@@ -1,6 +1,6 @@
 #pragma once
 
-#include "base/Dialogs.h"
+#include "base/qt/Dialogs.h"
 
 #include <QDialog>
 #include <QMessageBox>

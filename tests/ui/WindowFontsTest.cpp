@@ -1,6 +1,6 @@
 // The windows' fonts come from the packaged files whatever fontconfig says, and no text is cut
 // with them or without them. Run a second time under a hostile fontconfig set-up (CMakeLists).
-#include "base/WindowFonts.h"
+#include "base/qt/WindowFonts.h"
 
 #include "JpegWriter.h"
 #include "ScriptedDialogs.h"
@@ -9,9 +9,9 @@
 #include "app/TForm1.h"
 #include "app/TfSplash.h"
 #include "base/FileSystem.h"
-#include "editor/TForm3.h"
-#include "editor/TForm4.h"
-#include "view/TForm5.h"
+#include "editor/qt/TForm3.h"
+#include "editor/qt/TForm4.h"
+#include "view/qt/TForm5.h"
 
 #include <QCheckBox>
 #include <QLabel>

@@ -2,7 +2,7 @@
 
 #include "base/Error.h"
 #include "base/FileSystem.h"
-#include "base/ProfileFile.h"
+#include "base/profile/ProfileFile.h"
 
 #include <algorithm>
 

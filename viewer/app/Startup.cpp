@@ -2,11 +2,12 @@
 
 #include "app/TForm1.h"
 #include "app/TfSplash.h"
-#include "base/Dialogs.h"
 #include "base/ErrorMessage.h"
-#include "base/HelpViewer.h"
-#include "base/WindowParts.h"
-#include "editor/TForm3.h"
+#include "base/ProgramPath.h"
+#include "base/qt/Dialogs.h"
+#include "base/qt/HelpViewer.h"
+#include "base/qt/WindowParts.h"
+#include "editor/qt/TForm3.h"
 
 #include <QApplication>
 #include <QFile>
@@ -22,7 +23,9 @@ int RunViewer(int argc, char** argv) {
     // Menus, message boxes and tooltips in the windows' font too. Its first use loads the font
     // files and says on stderr which are missing.
     QApplication::setFont(DialogFont());
-    const std::string programPath = QFile::encodeName(app.applicationFilePath()).toStdString();
+    std::string programPath = ProgramPath();
+    if (programPath.empty())
+        programPath = QFile::encodeName(app.applicationFilePath()).toStdString();
 
     std::unique_ptr<TForm1> form1;
     std::unique_ptr<TForm3> form3;

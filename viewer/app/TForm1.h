@@ -2,7 +2,7 @@
 
 #include "app/MainState.h"
 #include "base/BusyIndicator.h"
-#include "editor/EditorWindowHost.h"
+#include "editor/qt/EditorWindowHost.h"
 #include "view/CoordinatePicker.h"
 #include "view/SystemColors.h"
 

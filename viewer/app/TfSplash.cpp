@@ -1,9 +1,9 @@
 #include "app/TfSplash.h"
 
-#include "base/BevelPanel.h"
-#include "base/ScreenPlacement.h"
-#include "base/WindowFonts.h"
-#include "base/WindowParts.h"
+#include "base/qt/BevelPanel.h"
+#include "base/qt/ScreenPlacement.h"
+#include "base/qt/WindowFonts.h"
+#include "base/qt/WindowParts.h"
 #include "mapdata/JpegDecoder.h"
 
 #include <QBitmap>

@@ -2,49 +2,18 @@
 
 #include "base/TextCase.h"
 
-#include <cstdio>
-#include <filesystem>
-#include <memory>
-#include <sys/stat.h>
-
 namespace orvd {
-
-bool FileExists(const std::string& path) {
-    struct stat st {};
-    return ::stat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode);
-}
 
 std::string ResolveFileName(const std::string& directory, const std::string& name) {
     if (FileExists(directory + name))
         return directory + name;
     std::optional<std::string> found;
-    std::error_code ec;
-    std::filesystem::directory_iterator it(directory.empty() ? "." : directory, ec);
-    for (const std::filesystem::directory_iterator end; !ec && it != end; it.increment(ec)) {
-        std::string entry = it->path().filename().string();
+    for (std::string& entry : ListDirectory(directory)) {
         if (SameTextIgnoringCase(entry, name) && (!found || entry < *found) &&
             FileExists(directory + entry))
             found = std::move(entry);
     }
     return directory + found.value_or(name);
-}
-
-std::optional<std::string> ReadWholeFile(const std::string& path, std::size_t maxBytes) {
-    std::unique_ptr<std::FILE, int (*)(std::FILE*)> file(std::fopen(path.c_str(), "rb"),
-                                                         &std::fclose);
-    if (!file)
-        return std::nullopt;
-    struct stat st {};
-    if (::fstat(::fileno(file.get()), &st) != 0 || !S_ISREG(st.st_mode) ||
-        std::size_t(st.st_size) > maxBytes)
-        return std::nullopt;
-    std::string bytes;
-    bytes.resize(std::size_t(st.st_size));
-    std::size_t got = std::fread(bytes.data(), 1, bytes.size(), file.get());
-    if (std::ferror(file.get()))
-        return std::nullopt;
-    bytes.resize(got); // the file may have shrunk since fstat
-    return bytes;
 }
 
 std::string DirectoryOf(const std::string& path) {

@@ -3,13 +3,20 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace orvd {
 
-// The few file-system questions the viewer asks outside the profile layer.
+// The few file-system questions the viewer asks outside the profile layer. FileExists,
+// ListDirectory and ReadWholeFile ask the operating system (FileSystemPosix.cpp, chosen in
+// CMakeLists.txt); the rest is worked out from them and from the path's text (FileSystem.cpp).
 
 // True when `path` names an existing regular file (a folder of that name does not count).
 bool FileExists(const std::string& path);
+
+// The bare names of the entries of `directory` ("" is the current one), in the order the system
+// lists them, without "." and ".."; empty when it cannot be read.
+std::vector<std::string> ListDirectory(const std::string& directory);
 
 // `directory` (with trailing separator) + the entry that Windows would open for `name`: `name`
 // itself when such a file exists, otherwise the file whose name equals it ignoring case (the

@@ -1,12 +1,10 @@
 #include "base/Image.h"
 
 #include "base/Error.h"
+#include "base/ImageMemory.h"
 
 #include <algorithm>
-#include <cstdlib>
-#include <new>
 #include <string>
-#include <sys/mman.h>
 #include <utility>
 
 namespace orvd {
@@ -17,25 +15,12 @@ bool Image::SizeAllowed(int width, int height) {
     return std::size_t(width) * std::size_t(height) <= kMaxPixels;
 }
 
-// Map-sized images are aligned to 2 MB and offered huge pages: a fresh 64 MB map then costs a
-// few dozen page faults instead of sixteen thousand.
 Pixel* Image::AllocatePixels(std::size_t count) {
-    constexpr std::size_t kHugePage = std::size_t(2) << 20;
-    const std::size_t bytes = std::max<std::size_t>(count, 1) * sizeof(Pixel);
-    void* memory = nullptr;
-    if (bytes >= 2 * kHugePage) {
-        const std::size_t rounded = (bytes + kHugePage - 1) / kHugePage * kHugePage;
-        if (::posix_memalign(&memory, kHugePage, rounded) != 0)
-            throw std::bad_alloc();
-        ::madvise(memory, rounded, MADV_HUGEPAGE); // only advice: failure is harmless
-    } else if (!(memory = std::malloc(bytes))) {
-        throw std::bad_alloc();
-    }
-    return static_cast<Pixel*>(memory);
+    return static_cast<Pixel*>(AllocateImageMemory(count * sizeof(Pixel)));
 }
 
 void Image::FreePixels::operator()(Pixel* p) const {
-    std::free(p);
+    FreeImageMemory(p);
 }
 
 Image::Image(int width, int height, Pixel fill) {

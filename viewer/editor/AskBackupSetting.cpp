@@ -1,6 +1,6 @@
 #include "editor/AskBackupSetting.h"
 
-#include "base/ProfileFile.h"
+#include "base/profile/ProfileFile.h"
 
 namespace orvd {
 

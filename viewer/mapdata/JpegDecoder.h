@@ -1,7 +1,7 @@
 #pragma once
 
-#include "base/AvailableMemory.h"
 #include "base/Image.h"
+#include "mapdata/AvailableMemory.h"
 
 #include <cstddef>
 #include <string>

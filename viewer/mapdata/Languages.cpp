@@ -1,16 +1,15 @@
 #include "mapdata/Languages.h"
 
 #include "base/Error.h"
-#include "base/ProfileFile.h"
+#include "base/FileSystem.h"
 #include "base/TextCase.h"
+#include "base/profile/ProfileFile.h"
 #include "mapdata/LocationsFile.h"
 #include "mapdata/SortLocations.h"
 
 #include <algorithm>
 #include <array>
 #include <cstdint>
-#include <filesystem>
-#include <system_error>
 
 namespace orvd {
 
@@ -170,17 +169,9 @@ private:
 // the file system: ASCII case ignored first, then bytes, the order a Windows volume lists them.
 std::vector<std::string> FindLocationsFiles(const std::string& programDir,
                                             const std::string& code) {
-    std::vector<std::string> names;
-    std::error_code ec;
-    std::filesystem::directory_iterator it(programDir.empty() ? "." : programDir, ec);
-    const std::filesystem::directory_iterator end;
-    while (!ec && it != end) {
-        std::string name = it->path().filename().string();
-        if (MatchesLocationsPattern(name, code)) {
-            names.push_back(std::move(name));
-        }
-        it.increment(ec);
-    }
+    std::vector<std::string> names = ListDirectory(programDir);
+    std::erase_if(names,
+                  [&](const std::string& name) { return !MatchesLocationsPattern(name, code); });
     std::sort(names.begin(), names.end(), [&](const std::string& a, const std::string& b) {
         const std::string fa = FoldedText(a);
         const std::string fb = FoldedText(b);

@@ -2,10 +2,10 @@
 
 #include "base/Error.h"
 #include "base/FileSystem.h"
-#include "base/ProfileFile.h"
-#include "base/ProfileStorage.h"
 #include "base/TesselUtils.h"
 #include "base/TextCase.h"
+#include "base/profile/ProfileFile.h"
+#include "base/profile/ProfileStorage.h"
 
 #include <algorithm>
 #include <filesystem>

@@ -1,9 +1,9 @@
-#include "view/TForm5.h"
+#include "view/qt/TForm5.h"
 
-#include "base/Dialogs.h"
-#include "base/WindowParts.h"
-#include "view/ColorChooser.h"
-#include "view/MapBox.h"
+#include "base/qt/Dialogs.h"
+#include "base/qt/WindowParts.h"
+#include "view/qt/ColorChooser.h"
+#include "view/qt/MapBox.h"
 
 #include <QComboBox>
 #include <QLabel>

@@ -1,4 +1,4 @@
-#include "base/PopupPlacement.h"
+#include "base/help/PopupPlacement.h"
 
 #include <algorithm>
 

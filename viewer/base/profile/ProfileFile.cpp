@@ -1,8 +1,8 @@
-#include "base/ProfileFile.h"
+#include "base/profile/ProfileFile.h"
 
-#include "base/ProfileStorage.h"
 #include "base/TesselUtils.h"
 #include "base/TextCase.h"
+#include "base/profile/ProfileStorage.h"
 
 #include <optional>
 #include <string>

@@ -1,4 +1,4 @@
-#include "editor/ChoiceListBox.h"
+#include "editor/qt/ChoiceListBox.h"
 
 #include <QMouseEvent>
 

@@ -16,6 +16,9 @@ namespace orvd {
 // or one in a folder without any write bit, counts as read-only even for root, like the
 // read-only attribute on Windows. The protected steps are virtual so that tests can make one
 // of them fail.
+//
+// Load, Store and the steps talk to the operating system: ProfileStoragePosix.cpp, chosen in
+// CMakeLists.txt; the temporary files are named by TempFileName.h on every system.
 class ProfileStorage {
 public:
     virtual ~ProfileStorage() = default;
@@ -44,7 +47,8 @@ public:
     static ProfileStorage& Default();
 
 protected:
-    // Each returns false on failure (errno set).
+    // Each returns false on failure (errno set). `fd` is the temporary file's C runtime file
+    // descriptor, which every system's C library has.
     virtual bool WriteAll(int fd, std::string_view bytes);
     virtual bool Flush(int fd);
     virtual bool Rename(const std::string& from, const std::string& to);

@@ -1,4 +1,4 @@
-#include "view/MapBox.h"
+#include "view/qt/MapBox.h"
 
 #include <QImage>
 #include <QMouseEvent>

@@ -1,4 +1,4 @@
-#include "base/WindowFonts.h"
+#include "base/qt/WindowFonts.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>

@@ -1,4 +1,4 @@
-#include "base/QtText.h"
+#include "base/qt/QtText.h"
 
 #include "base/Cp1252.h"
 

@@ -1,6 +1,6 @@
-#include "base/ScreenPlacement.h"
+#include "base/qt/ScreenPlacement.h"
 
-#include "base/PopupPlacement.h"
+#include "base/help/PopupPlacement.h"
 
 #include <QGuiApplication>
 #include <QScreen>

@@ -1,6 +1,6 @@
-#include "base/ProfileStorage.h"
-
 #include "base/Error.h"
+#include "base/profile/ProfileStorage.h"
+#include "base/profile/TempFileName.h"
 
 #include <cerrno>
 #include <climits>
@@ -41,33 +41,6 @@ std::string ResolvedTarget(const std::string& path) {
     std::string target(real);
     std::free(real);
     return target;
-}
-
-constexpr std::string_view kTempMark = ".~";
-
-// The name of a temporary file of `file` (a bare name): file + ".~" + pid + "-" + counter.
-std::string TempName(std::string_view file, long pid, unsigned counter) {
-    return std::string(file) + std::string(kTempMark) + std::to_string(pid) + "-" +
-           std::to_string(counter);
-}
-
-// The writer's pid when `entry` is named exactly as TempName names a temporary file of `file`.
-std::optional<long> TempFileOwner(std::string_view entry, std::string_view file) {
-    if (entry.size() <= file.size() + kTempMark.size() || entry.substr(0, file.size()) != file ||
-        entry.substr(file.size(), kTempMark.size()) != kTempMark) {
-        return std::nullopt;
-    }
-    const std::string_view rest = entry.substr(file.size() + kTempMark.size());
-    const std::size_t dash = rest.find('-');
-    const auto digits = [](std::string_view text) {
-        return !text.empty() && text.size() <= 10 &&
-               text.find_first_not_of("0123456789") == std::string_view::npos;
-    };
-    if (dash == std::string_view::npos || !digits(rest.substr(0, dash)) ||
-        !digits(rest.substr(dash + 1))) {
-        return std::nullopt;
-    }
-    return std::stol(std::string(rest.substr(0, dash)));
 }
 
 // A save killed between writing its temporary file and the rename leaves that file behind; the
@@ -128,11 +101,6 @@ std::string ProfileStorage::Load(const std::string& path) const {
     return bytes;
 }
 
-std::string ProfileStorage::TooLargeMessage(const std::string& path) {
-    return "The file " + path + " is too large: more than " + std::to_string(kMaxFileBytes >> 20) +
-           " MiB";
-}
-
 void ProfileStorage::Store(const std::string& path, std::string_view bytes) {
     const auto fail = [&path]() { throw Error("Unable to write to " + path); };
 
@@ -161,7 +129,7 @@ void ProfileStorage::Store(const std::string& path, std::string_view bytes) {
     std::string temp;
     int fd = -1;
     for (int attempt = 0; attempt < 100 && fd < 0; ++attempt) {
-        temp = dir + "/" + TempName(file, getpid(), counter++);
+        temp = dir + "/" + TempFileName(file, getpid(), counter++);
         fd = open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
         if (fd < 0 && errno != EEXIST) {
             break;
@@ -186,11 +154,6 @@ void ProfileStorage::Store(const std::string& path, std::string_view bytes) {
         unlink(temp.c_str());
         fail();
     }
-}
-
-ProfileStorage& ProfileStorage::Default() {
-    static ProfileStorage storage;
-    return storage;
 }
 
 bool ProfileStorage::WriteAll(int fd, std::string_view bytes) {

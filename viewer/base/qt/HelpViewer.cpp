@@ -1,10 +1,10 @@
-#include "base/HelpViewer.h"
+#include "base/qt/HelpViewer.h"
 
 #include "base/FileSystem.h"
-#include "base/HelpFile.h"
-#include "base/QtText.h"
-#include "base/ScreenPlacement.h"
-#include "base/WindowFonts.h"
+#include "base/help/HelpFile.h"
+#include "base/qt/QtText.h"
+#include "base/qt/ScreenPlacement.h"
+#include "base/qt/WindowFonts.h"
 
 #include <QCoreApplication>
 #include <QDir>

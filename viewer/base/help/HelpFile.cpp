@@ -1,4 +1,4 @@
-#include "base/HelpFile.h"
+#include "base/help/HelpFile.h"
 
 #include <algorithm>
 #include <charconv>

@@ -1,7 +1,7 @@
-#include "base/Dialogs.h"
+#include "base/qt/Dialogs.h"
 
 #include "base/ErrorMessage.h"
-#include "base/QtText.h"
+#include "base/qt/QtText.h"
 
 #include <QDialog>
 #include <QMessageBox>

@@ -1,4 +1,4 @@
-#include "base/ContextMenuKey.h"
+#include "base/qt/ContextMenuKey.h"
 
 #include <QContextMenuEvent>
 #include <QCoreApplication>

@@ -1,6 +1,6 @@
-#include "view/ColorChooser.h"
+#include "view/qt/ColorChooser.h"
 
-#include "base/Dialogs.h"
+#include "base/qt/Dialogs.h"
 
 #include <QColorDialog>
 

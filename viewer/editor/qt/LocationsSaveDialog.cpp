@@ -1,8 +1,8 @@
-#include "editor/LocationsSaveDialog.h"
+#include "editor/qt/LocationsSaveDialog.h"
 
-#include "base/Dialogs.h"
 #include "base/FileSystem.h"
-#include "base/QtText.h"
+#include "base/qt/Dialogs.h"
+#include "base/qt/QtText.h"
 
 #include <QMessageBox>
 

@@ -1,6 +1,6 @@
-#include "base/WindowParts.h"
+#include "base/qt/WindowParts.h"
 
-#include "base/WindowFonts.h"
+#include "base/qt/WindowFonts.h"
 
 #include <QLabel>
 

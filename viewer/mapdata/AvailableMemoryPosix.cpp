@@ -1,4 +1,4 @@
-#include "base/AvailableMemory.h"
+#include "mapdata/AvailableMemory.h"
 
 #include <algorithm>
 #include <cstdio>

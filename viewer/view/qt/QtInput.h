@@ -1,7 +1,7 @@
 #pragma once
 
-#include "base/QtText.h"
 #include "base/Rect.h"
+#include "base/qt/QtText.h"
 #include "view/PointerInput.h"
 
 #include <QKeyEvent>

@@ -1,7 +1,7 @@
-#include "editor/TForm4.h"
+#include "editor/qt/TForm4.h"
 
-#include "base/QtText.h"
-#include "base/WindowParts.h"
+#include "base/qt/QtText.h"
+#include "base/qt/WindowParts.h"
 
 #include <QCheckBox>
 #include <QFrame>

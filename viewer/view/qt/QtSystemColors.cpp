@@ -1,4 +1,4 @@
-#include "view/QtSystemColors.h"
+#include "view/qt/QtSystemColors.h"
 
 #include <QPalette>
 

@@ -1,4 +1,4 @@
-#include "base/BevelPanel.h"
+#include "base/qt/BevelPanel.h"
 
 #include <QPainter>
 
