@@ -22,11 +22,17 @@ TEST(ResolveFileName, FindsWhatWindowsWouldOpen) {
     };
     const Case cases[] = {
         {{"NR.map"}, "NR.map", "NR.map"},
+        {{"NR_small.map"}, "NR.map", "NR.map"}, // none: the name as asked
+#ifdef _WIN32
+        // The system ignores case itself: the name as asked opens the file.
+        {{"nr.MAP"}, "NR.map", "NR.map"},
+        {{"caf\xC9.dat"}, "CAF\xE9.DAT", "CAF\xE9.DAT"},
+#else
         {{"nr.MAP"}, "NR.map", "nr.MAP"},
         {{"nr.map", "NR.map"}, "NR.map", "NR.map"},      // the exact name first
         {{"nR.map", "Nr.map"}, "NR.map", "Nr.map"},      // else the first in name order
-        {{"NR_small.map"}, "NR.map", "NR.map"},          // none: the name as asked
         {{"caf\xC9.dat"}, "CAF\xE9.DAT", "caf\xC9.dat"}, // accented letters fold too
+#endif
     };
     for (const Case& c : cases) {
         TempDir dir;
@@ -54,7 +60,7 @@ TEST(ListDirectory, NamesEveryEntryButTheFolderLinks) {
 
 TEST(ProgramPath, IsTheRunningProgramsFile) {
     const std::string path = ProgramPath();
-    EXPECT_EQ(FileNamePart(path), "file_system_test");
+    EXPECT_EQ(ChangeExtension(FileNamePart(path), ""), "file_system_test");
     EXPECT_TRUE(FileExists(path)) << path;
 }
 

@@ -9,10 +9,14 @@
 #include <filesystem>
 #include <fstream>
 #include <gtest/gtest.h>
+#ifndef _WIN32
+#include "FailingStorage.h"
+
 #include <sys/mount.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
+#endif
 
 namespace orvd {
 namespace {
@@ -374,7 +378,9 @@ TEST(ProfileWrite, RemoveSectionKeepsTheRest) {
     EXPECT_EQ(p.storage.content, kept);
 }
 
-// Real files in a fresh folder of their own.
+#ifndef _WIN32
+// Real files in a fresh folder of their own: permission bits, links, processes and mounts are
+// POSIX's; ProfileStorageWin32Test.cpp has the Windows counterparts.
 class ProfileDiskTest : public ::testing::Test {
 protected:
     void SetUp() override {
@@ -510,45 +516,13 @@ TEST_F(ProfileDiskTest, UnreadableFileReadsAsMissing) {
     EXPECT_EQ(ProfileFile(path).ReadText("Config", "Language", "d"), "d");
 }
 
-// Fails one step of the replacement.
-class FailingStorage : public ProfileStorage {
-public:
-    enum class Step { Write, Flush, Rename } failAt;
-    explicit FailingStorage(Step step) : failAt(step) {}
-
-protected:
-    bool WriteAll(int fd, std::string_view bytes) override {
-        if (failAt == Step::Write) {
-            // A disk that fills up half-way through.
-            ProfileStorage::WriteAll(fd, bytes.substr(0, bytes.size() / 2));
-            errno = ENOSPC;
-            return false;
-        }
-        return ProfileStorage::WriteAll(fd, bytes);
-    }
-    bool Flush(int fd) override {
-        if (failAt == Step::Flush) {
-            errno = EIO;
-            return false;
-        }
-        return ProfileStorage::Flush(fd);
-    }
-    bool Rename(const std::string& from, const std::string& to) override {
-        if (failAt == Step::Rename) {
-            errno = EXDEV;
-            return false;
-        }
-        return ProfileStorage::Rename(from, to);
-    }
-};
-
 TEST_F(ProfileDiskTest, FailingStepLeavesTheOldFileWhole) {
     const std::string path = PathOf("NR_Engli.dat");
     const std::string before = "[PROPERTIES]\r\nName=English\r\n[DATA]\r\nOakford=1200,850\r\n";
-    for (auto step :
-         {FailingStorage::Step::Write, FailingStorage::Step::Flush, FailingStorage::Step::Rename}) {
+    for (auto step : {testing::FailingStorage::Step::Write, testing::FailingStorage::Step::Flush,
+                      testing::FailingStorage::Step::Rename}) {
         Put(path, before);
-        FailingStorage storage(step);
+        testing::FailingStorage storage(step);
         ProfileFile f(path, storage);
         EXPECT_THROW(f.RemoveSection("DATA"), Error);
         EXPECT_EQ(Contents(path), before);
@@ -578,6 +552,7 @@ TEST_F(ProfileDiskTest, FullDiskLeavesTheOldFileWhole) {
     EXPECT_EQ(std::distance(fs::directory_iterator(mountPoint), fs::directory_iterator()), 1);
     umount(mountPoint.c_str());
 }
+#endif
 
 } // namespace
 } // namespace orvd
