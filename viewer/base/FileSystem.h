@@ -16,7 +16,8 @@ namespace orvd {
 // letter's ":" on Windows.
 bool IsPathSeparator(char c);
 
-// True for a path that does not depend on the current folder ("/opt/orvd", "C:\Orvd").
+// True for a path that cannot be put under a folder: it starts at a root ("/opt/orvd";
+// "C:\Orvd", "\Orvd") or names a drive ("C:Orvd").
 bool IsAbsolutePath(std::string_view path);
 
 // True when `path` names an existing regular file (a folder of that name does not count).

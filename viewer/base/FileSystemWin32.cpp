@@ -20,11 +20,9 @@ bool IsPathSeparator(char c) {
     return c == '\\' || c == '/' || c == ':';
 }
 
-// "C:\dir" and "\\server\share"; "\dir" and "C:dir" depend on the current drive or folder.
 bool IsAbsolutePath(std::string_view path) {
-    const auto separator = [](char c) { return c == '\\' || c == '/'; };
-    return (path.size() >= 3 && path[1] == ':' && separator(path[2])) ||
-           (path.size() >= 2 && separator(path[0]) && separator(path[1]));
+    return !path.empty() &&
+           (path[0] == '\\' || path[0] == '/' || (path.size() >= 2 && path[1] == ':'));
 }
 
 bool FileExists(const std::string& path) {
