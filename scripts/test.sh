@@ -17,5 +17,9 @@ ctest --test-dir "$root/build" --output-on-failure --parallel "$(nproc)"
 "$root/scripts/build.sh" "$root/build-asan" -DORVD_SANITIZE=ON -DORVD_BENCHMARKS=OFF -DORVD_STRVEIL=OFF
 ctest --test-dir "$root/build-asan" --output-on-failure --parallel "$(nproc)"
 
+# Windows: the 32-bit build that ships, the core's tests and strveil.fll's host test as Windows
+# programs under a Wine of the build tree's own.
+"$root/scripts/windows/test.sh" i686
+
 # A reader that starts to crash on odd input fails here, not only in a long fuzzing run.
 "$root/scripts/fuzz.sh" 10
