@@ -46,6 +46,7 @@ win32)
     fi
     loader=$root/usr/lib/wine/wine
     libs=$root/usr/lib/i386-linux-gnu:$root/lib/i386-linux-gnu
+    [ -x "$loader" ] || fail "32-bit Wine is missing from $root; remove that folder to unpack it again"
     "$loader" --version >/dev/null 2>&1 ||
         fail "this machine cannot run 32-bit x86 Linux programs, so 32-bit Wine cannot run here"
     ;;
@@ -66,12 +67,22 @@ export LD_LIBRARY_PATH='$libs' WINEDEBUG=-all WINEDLLOVERRIDES='mscoree,mshtml='
 END
 # shellcheck disable=SC1090
 source "$dir/$arch.env"
-if [ ! -e "$prefix/.complete" ]; then
+# A crashing test program gets a back trace on stderr and ends; the crash dialog would wait for
+# a click for ever.
+settings=(
+    'HKCU\Software\Wine\Drivers /v Graphics /d null'
+    'HKCU\Software\Wine\WineDbg /v ShowCrashDialog /t REG_DWORD /d 0'
+)
+stamp=$prefix/.complete-${#settings[@]}
+if [ ! -e "$stamp" ]; then
     rm -rf "$prefix"
-    "$loader" reg add 'HKCU\Software\Wine\Drivers' /v Graphics /d null /f </dev/null >/dev/null 2>&1 ||
-        fail "Wine could not make its prefix $prefix"
+    for setting in "${settings[@]}"; do
+        # shellcheck disable=SC2086
+        "$loader" reg add $setting /f </dev/null >/dev/null 2>&1 ||
+            fail "Wine could not make its prefix $prefix"
+    done
     # Debian's Wine does not look in fonts-wine's folder.
     cp /usr/share/wine/fonts/* "$prefix/drive_c/windows/Fonts/"
     "$wineserver" -w
-    touch "$prefix/.complete"
+    touch "$stamp"
 fi
