@@ -16,7 +16,7 @@ x86_64) wine_arch=win64 ;;
 esac
 dir=${2:-$root/build-$wine_arch}
 
-"$root/scripts/build.sh" "$dir" -DCMAKE_TOOLCHAIN_FILE="$root/cmake/windows/Windows-$arch.cmake"
+ORVD_PRESET=$wine_arch "$root/scripts/build.sh" "$dir"
 "$root/scripts/windows/setup-wine.sh" "$dir/wine" "$wine_arch"
 
 # shellcheck disable=SC1090
