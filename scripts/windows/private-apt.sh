@@ -15,7 +15,7 @@ private_apt() {
                         s = $0; sub(/Types:[^\n]*/, "Types: deb-src", s); print s }' \
             /etc/apt/sources.list.d/*.sources >"$dir"/etc/project.sources
     fi
-    cat /etc/apt/sources.list /etc/apt/sources.list.d/*.list 2>/dev/null |
+    { cat /etc/apt/sources.list /etc/apt/sources.list.d/*.list 2>/dev/null || true; } |
         sed -n 's/^deb \(.*\)$/deb \1\ndeb-src \1/p' >"$dir"/etc/project.list
     if [ ! -s "$dir"/etc/project.sources ] && [ ! -s "$dir"/etc/project.list ]; then
         echo "FAILED: apt's sources name no Debian archive to take packages from" >&2

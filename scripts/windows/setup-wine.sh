@@ -5,6 +5,8 @@
 # win64 uses the system's wine64. The prefix has the null display driver and fonts-wine's fonts.
 # Writes WINEDIR/ARCH.env for wine-test.sh. Fails with one line when the machine cannot run it.
 set -euo pipefail
+# Any step that fails without its own message still says so in one line.
+trap 'echo "FAILED: $(basename "$0") stopped at line $LINENO" >&2' ERR
 here=$(cd "$(dirname "$0")" && pwd)
 dir=$1
 arch=$2
