@@ -8,6 +8,10 @@ packages=(
     libjpeg62-turbo-dev libjpeg-turbo-progs
     libgtest-dev googletest libbenchmark-dev
     g++-mingw-w64-i686 binutils-mingw-w64-i686 g++-multilib qemu-user
+    # The Windows build and its tests under Wine (scripts/windows): the -posix compilers, nasm
+    # and dpkg-dev for libjpeg-turbo from its Debian source; wine64 (32-bit Wine is unpacked into
+    # the build tree).
+    g++-mingw-w64-i686-posix g++-mingw-w64-x86-64-posix nasm dpkg-dev wine64
     xvfb xauth imagemagick xdotool fonts-dejavu-core
     # The windows' fonts, which the viewer loads itself: "MS Sans Serif" with the Windows
     # bitmap sizes, and faces with the widths of "Times New Roman" and "Arial".

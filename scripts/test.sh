@@ -18,5 +18,9 @@ ctest --test-dir "$root/build" --output-on-failure --parallel "$(nproc)" --label
 ORVD_PRESET=asan "$root/scripts/build.sh" "$root/build-asan"
 ctest --test-dir "$root/build-asan" --output-on-failure --parallel "$(nproc)"
 
+# Windows: the 32-bit build that ships, the core's tests and strveil.fll's host test as Windows
+# programs under a Wine of the build tree's own.
+"$root/scripts/windows/test.sh" i686
+
 # The release made twice and started from its unpacked archive.
 ctest --test-dir "$root/build" --output-on-failure --label-regex release

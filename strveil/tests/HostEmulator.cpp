@@ -5,7 +5,11 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#ifdef _WIN32
+#include <windows.h>
+#else
 #include <dlfcn.h>
+#endif
 
 namespace orvd::test {
 
@@ -21,6 +25,21 @@ extern "C" int ORVD_FASTCALL DispatchAPI(RequestBlock* request);
 
 Entry LoadedEntry() {
     return &DispatchAPI;
+}
+#elif defined(_WIN32)
+// As the host finds it: strveil.fll beside the program, its entry by the decorated fastcall name.
+Entry LoadedEntry() {
+    static Entry entry = [] {
+        HMODULE library = LoadLibraryA("strveil.fll");
+        FARPROC symbol = library == nullptr ? nullptr : GetProcAddress(library, "@DispatchAPI@4");
+        if (symbol == nullptr) {
+            std::fprintf(stderr, "cannot load @DispatchAPI@4 from strveil.fll: error %lu\n",
+                         GetLastError());
+            std::abort();
+        }
+        return reinterpret_cast<Entry>(reinterpret_cast<void*>(symbol));
+    }();
+    return entry;
 }
 #else
 Entry LoadedEntry() {

@@ -1,8 +1,8 @@
 #pragma once
-// A host for the tests: loads strveil.so the way a host loads an extension library, owns the
-// request blocks, parameter records and the thread's handle and pointer tables, answers the
-// services like a host (scripted failures and short reads included) and records what it was
-// asked.
+// A host for the tests: loads strveil.so (strveil.fll on Windows) the way a host loads an extension
+// library, owns the request blocks, parameter records and the thread's handle and pointer tables,
+// answers the services like a host (scripted failures and short reads included) and records what it
+// was asked.
 
 #include "Records.h"
 

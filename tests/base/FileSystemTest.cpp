@@ -23,11 +23,17 @@ TEST(ResolveFileName, FindsWhatWindowsWouldOpen) {
     };
     const Case cases[] = {
         {{"NR.map"}, "NR.map", "NR.map"},
+        {{"NR_small.map"}, "NR.map", "NR.map"}, // none: the name as asked
+#ifdef _WIN32
+        // The system ignores case itself: the name as asked opens the file.
+        {{"nr.MAP"}, "NR.map", "NR.map"},
+        {{"caf\xC9.dat"}, "CAF\xE9.DAT", "CAF\xE9.DAT"},
+#else
         {{"nr.MAP"}, "NR.map", "nr.MAP"},
         {{"nr.map", "NR.map"}, "NR.map", "NR.map"},      // the exact name first
         {{"nR.map", "Nr.map"}, "NR.map", "Nr.map"},      // else the first in name order
-        {{"NR_small.map"}, "NR.map", "NR.map"},          // none: the name as asked
         {{"caf\xC9.dat"}, "CAF\xE9.DAT", "caf\xC9.dat"}, // accented letters fold too
+#endif
     };
     for (const Case& c : cases) {
         TempDir dir;
@@ -53,9 +59,42 @@ TEST(ListDirectory, NamesEveryEntryButTheFolderLinks) {
     EXPECT_TRUE(ListDirectory(dir.File("NR_Engli.dat")).empty());
 }
 
+// The path's text as the system reads it: where the folder ends and whether it stands alone.
+TEST(PathText, FolderFileAndExtensionParts) {
+    struct Case {
+        const char* path;
+        const char* directory;
+        const char* file;
+        const char* withIni;
+        bool absolute;
+    };
+    const Case cases[] = {
+        {"/opt/orvd/ORVDMAP", "/opt/orvd/", "ORVDMAP", "/opt/orvd/ORVDMAP.ini", true},
+        {"maps/NR.map", "maps/", "NR.map", "maps/NR.ini", false},
+        {"NR.map", "./", "NR.map", "NR.ini", false},
+        {"", "./", "", ".ini", false},
+#ifdef _WIN32
+        {"C:\\Orvd\\ORVDMAP.EXE", "C:\\Orvd\\", "ORVDMAP.EXE", "C:\\Orvd\\ORVDMAP.ini", true},
+        {"\\\\server\\maps\\NR.map", "\\\\server\\maps\\", "NR.map", "\\\\server\\maps\\NR.ini",
+         true},
+        {"C:NR.map", "C:", "NR.map", "C:NR.ini", true},
+        {"\\Orvd.d\\NR", "\\Orvd.d\\", "NR", "\\Orvd.d\\NR.ini", true},
+#else
+        {"/opt/orvd.d/NR", "/opt/orvd.d/", "NR", "/opt/orvd.d/NR.ini", true},
+        {"C:\\Orvd\\NR.map", "./", "C:\\Orvd\\NR.map", "C:\\Orvd\\NR.ini", false},
+#endif
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(DirectoryOf(c.path), c.directory) << c.path;
+        EXPECT_EQ(FileNamePart(c.path), c.file) << c.path;
+        EXPECT_EQ(ChangeExtension(c.path, ".ini"), c.withIni) << c.path;
+        EXPECT_EQ(IsAbsolutePath(c.path), c.absolute) << c.path;
+    }
+}
+
 TEST(ProgramPath, IsTheRunningProgramsFile) {
     const std::string path = ProgramPath();
-    EXPECT_EQ(FileNamePart(path), "file_system_test");
+    EXPECT_EQ(ChangeExtension(FileNamePart(path), ""), "file_system_test");
     EXPECT_TRUE(FileExists(path)) << path;
 }
 

@@ -1,16 +1,24 @@
 #include "TempDir.h"
 
+#include <random>
 #include <stdexcept>
-#include <stdlib.h>
 #include <system_error>
 
 namespace orvd::testing {
 
+// mkdtemp is POSIX only: a random name, created exclusively, works on every system.
 TempDir::TempDir() {
-    std::string pattern = (std::filesystem::temp_directory_path() / "orvd-test-XXXXXX").string();
-    if (!::mkdtemp(pattern.data()))
-        throw std::runtime_error("mkdtemp failed");
-    path_ = pattern;
+    std::random_device random;
+    const std::filesystem::path base = std::filesystem::temp_directory_path();
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        path_ = base / ("orvd-test-" + std::to_string(random()));
+        std::error_code error;
+        if (std::filesystem::create_directory(path_, error))
+            return;
+        if (error)
+            break;
+    }
+    throw std::runtime_error("cannot make a test folder in " + base.string());
 }
 
 TempDir::~TempDir() {

@@ -14,7 +14,7 @@ public:
     TempDir& operator=(const TempDir&) = delete;
 
     // The folder with a trailing separator, the form ProgramDir has.
-    std::string Path() const { return path_.string() + "/"; }
+    std::string Path() const { return (path_ / "").string(); }
     std::string File(const std::string& name) const { return (path_ / name).string(); }
 
 private:

@@ -7,9 +7,18 @@
 
 namespace orvd {
 
-// The few file-system questions the viewer asks outside the profile layer. FileExists,
-// ListDirectory and ReadWholeFile ask the operating system (FileSystemPosix.cpp, chosen in
-// CMakeLists.txt); the rest is worked out from them and from the path's text (FileSystem.cpp).
+// The few file-system questions the viewer asks outside the profile layer. The path
+// syntax, FileExists, ListDirectory and ReadWholeFile ask the operating system
+// (FileSystemPosix.cpp, chosen in CMakeLists.txt); the rest is worked out from them and from the
+// path's text (FileSystem.cpp).
+
+// True for a character that ends a directory part of a path: "/" on POSIX; "\", "/" and a drive
+// letter's ":" on Windows.
+bool IsPathSeparator(char c);
+
+// True for a path that cannot be put under a folder: it starts at a root ("/opt/orvd";
+// "C:\Orvd", "\Orvd") or names a drive ("C:Orvd").
+bool IsAbsolutePath(std::string_view path);
 
 // True when `path` names an existing regular file (a folder of that name does not count).
 bool FileExists(const std::string& path);

@@ -7,6 +7,14 @@
 
 namespace orvd {
 
+bool IsPathSeparator(char c) {
+    return c == '/';
+}
+
+bool IsAbsolutePath(std::string_view path) {
+    return !path.empty() && path.front() == '/';
+}
+
 bool FileExists(const std::string& path) {
     struct stat st {};
     return ::stat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode);

@@ -4,6 +4,7 @@
 #include <cmath>
 #include <cstdint>
 #include <cstring>
+#include <utility>
 
 namespace orvd {
 namespace {
@@ -161,24 +162,40 @@ void DrawLine(Image& image, Point from, Point to, Pixel colour) {
 
 namespace {
 
+// The exact product of two 64-bit numbers as (high, low) words, which compare in that order.
+// 32-bit compilers have no 128-bit integer type.
+std::pair<uint64_t, uint64_t> WideProduct(uint64_t a, uint64_t b) {
+    const uint64_t aLow = a & 0xFFFFFFFFu, aHigh = a >> 32;
+    const uint64_t bLow = b & 0xFFFFFFFFu, bHigh = b >> 32;
+    const uint64_t low = aLow * bLow;
+    const uint64_t middle1 = aHigh * bLow + (low >> 32);
+    const uint64_t middle2 = aLow * bHigh + (middle1 & 0xFFFFFFFFu);
+    return {aHigh * bHigh + (middle1 >> 32) + (middle2 >> 32),
+            (middle2 << 32) | (low & 0xFFFFFFFFu)};
+}
+
 // The run of pixels of one box row whose centres lie inside the inscribed ellipse. With the box
 // w x h and d = 2 * (distance of a centre from the box's middle), a centre is inside when
-// dx^2 h^2 + dy^2 w^2 <= w^2 h^2; the run is centred, so both halves mirror exactly.
+// dx^2 h^2 + dy^2 w^2 <= w^2 h^2, that is (dx h)^2 <= w^2 (h - dy)(h + dy); the run is centred,
+// so both halves mirror exactly.
 Span EllipseRow(const Rect& box, i64 y) {
     const i64 w = i64(box.Right) - box.Left;
     const i64 h = i64(box.Bottom) - box.Top;
     if (y < box.Top || y >= box.Bottom)
         return Span{};
-    using u128 = unsigned __int128;
     const i64 dy = 2 * (y - box.Top) + 1 - h;
-    const u128 rhs = u128(w) * u128(w) * (u128(h) * u128(h) - u128(dy * dy));
-    const u128 h2 = u128(h) * u128(h);
-    const long double guess =
-        std::sqrt(static_cast<long double>(rhs)) / static_cast<long double>(h);
+    const uint64_t w2 = uint64_t(w) * uint64_t(w);
+    const uint64_t rows = uint64_t(h - dy) * uint64_t(h + dy);
+    const auto rhs = WideProduct(w2, rows);
+    const auto inside = [&](i64 k) {
+        const uint64_t kh = uint64_t(k) * uint64_t(h);
+        return WideProduct(kh, kh) <= rhs;
+    };
+    const long double guess = std::sqrt(static_cast<long double>(w2) * rows) / h;
     i64 k = i64(guess);
-    while (k > 0 && u128(k) * u128(k) * h2 > rhs)
+    while (k > 0 && !inside(k))
         --k;
-    while (u128(k + 1) * u128(k + 1) * h2 <= rhs)
+    while (inside(k + 1))
         ++k;
     // dx runs over values of the parity of w + 1 only.
     if ((k & 1) != ((w + 1) & 1))

@@ -156,7 +156,7 @@ bool LocationEditor::BitBtn1Click(EditorPrompts& prompts) {
     }
     // A full path stays after a save that failed; it is not put under the program folder again.
     const std::string proposed =
-        DataFileName.front() == '/' ? DataFileName : host_.ProgramDirectory() + DataFileName;
+        IsAbsolutePath(DataFileName) ? DataFileName : host_.ProgramDirectory() + DataFileName;
     if (const std::optional<std::string> path = prompts.AskSavePath(proposed)) {
         CheckNotBackupPath(*path);
         if (FileExists(*path)) {
