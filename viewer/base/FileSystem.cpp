@@ -1,11 +1,13 @@
 #include "base/FileSystem.h"
 
+#include "base/RegularFile.h"
 #include "base/TextCase.h"
 
 #include <cstdio>
 #include <filesystem>
 #include <memory>
 #include <sys/stat.h>
+#include <unistd.h>
 
 namespace orvd {
 
@@ -30,13 +32,16 @@ std::string ResolveFileName(const std::string& directory, const std::string& nam
 }
 
 std::optional<std::string> ReadWholeFile(const std::string& path, std::size_t maxBytes) {
-    std::unique_ptr<std::FILE, int (*)(std::FILE*)> file(std::fopen(path.c_str(), "rb"),
-                                                         &std::fclose);
-    if (!file)
+    const int fd = OpenRegularFile(path);
+    if (fd < 0)
         return std::nullopt;
+    std::unique_ptr<std::FILE, int (*)(std::FILE*)> file(::fdopen(fd, "rb"), &std::fclose);
+    if (!file) {
+        ::close(fd);
+        return std::nullopt;
+    }
     struct stat st {};
-    if (::fstat(::fileno(file.get()), &st) != 0 || !S_ISREG(st.st_mode) ||
-        std::size_t(st.st_size) > maxBytes)
+    if (::fstat(fd, &st) != 0 || std::size_t(st.st_size) > maxBytes)
         return std::nullopt;
     std::string bytes;
     bytes.resize(std::size_t(st.st_size));

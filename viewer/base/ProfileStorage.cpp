@@ -1,6 +1,7 @@
 #include "base/ProfileStorage.h"
 
 #include "base/Error.h"
+#include "base/RegularFile.h"
 
 #include <cerrno>
 #include <climits>
@@ -95,7 +96,7 @@ void RemoveLeftoverTempFiles(const std::string& dir, std::string_view file) {
 } // namespace
 
 std::string ProfileStorage::Load(const std::string& path) const {
-    const int fd = open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    const int fd = OpenRegularFile(path);
     if (fd < 0) {
         return {};
     }
