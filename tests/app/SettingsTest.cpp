@@ -1,10 +1,14 @@
 #include "app/Settings.h"
 
+#include "JpegWriter.h"
+#include "TempDir.h"
+#include "app/SettingsLocation.h"
 #include "base/Error.h"
 #include "base/ProfileFile.h"
 #include "base/ProfileStorage.h"
 #include "editor/AskBackupSetting.h"
 
+#include <filesystem>
 #include <gtest/gtest.h>
 
 namespace orvd {
@@ -35,6 +39,54 @@ TEST(SettingsFileName, ReplacesOrAddsTheExtension) {
     EXPECT_EQ(SettingsFileName("/opt/orvd/ORVDMAP.exe"), "/opt/orvd/ORVDMAP.ini");
     EXPECT_EQ(SettingsFileName("/opt/orvd.1/ORVDMAP"), "/opt/orvd.1/ORVDMAP.ini");
     EXPECT_EQ(SettingsFileName("ORVDMAP"), "ORVDMAP.ini");
+}
+
+TEST(SettingsLocation, BesideTheProgramWhereWritableElseTheUsersConfigFolder) {
+    namespace fs = std::filesystem;
+    struct Case {
+        bool programFolderWritable;
+        const char* xdg; // "<dir>" stands for an absolute folder of the test
+        const char* home;
+        const char* path; // relative to the test's folder
+        bool notice;
+    };
+    const Case cases[] = {
+        {true, "<dir>/xdg", "<dir>/home", "prog/ORVDMAP.ini", false},
+        {false, "<dir>/xdg", "<dir>/home", "xdg/orvandel-map/ORVDMAP.ini", true},
+        {false, nullptr, "<dir>/home", "home/.config/orvandel-map/ORVDMAP.ini", true},
+        {false, "relative", "<dir>/home", "home/.config/orvandel-map/ORVDMAP.ini", true},
+        {false, nullptr, nullptr, "prog/ORVDMAP.ini", true},       // nowhere: not kept
+        {false, "<dir>/afile", nullptr, "prog/ORVDMAP.ini", true}, // nor there
+    };
+    for (const Case& c : cases) {
+        testing::TempDir dir;
+        const auto expand = [&](const char* text) -> std::string {
+            const std::string s = text ? text : "";
+            return s.rfind("<dir>/", 0) == 0 ? dir.Path() + s.substr(6) : s;
+        };
+        fs::create_directories(dir.File("prog"));
+        testing::WriteFile(dir.File("afile"), "");
+        if (!c.programFolderWritable)
+            fs::permissions(dir.File("prog"), fs::perms(0555));
+        const std::string xdg = expand(c.xdg), home = expand(c.home);
+        const SettingsLocation chosen =
+            ChooseSettingsLocation(dir.File("prog/ORVDMAP"), c.xdg ? xdg.c_str() : nullptr,
+                                   c.home ? home.c_str() : nullptr);
+        EXPECT_EQ(chosen.Path, dir.Path() + c.path) << c.path;
+        EXPECT_EQ(chosen.Writable,
+                  c.programFolderWritable || chosen.Path != dir.File("prog/ORVDMAP.ini"));
+        EXPECT_EQ(!chosen.Notice.empty(), c.notice) << c.path;
+        // Said once: the next start finds the file there and tells nothing.
+        if (chosen.Writable && c.notice) {
+            ProfileFile(chosen.Path).WriteText("Config", "Language", "Engli");
+            EXPECT_EQ(ChooseSettingsLocation(dir.File("prog/ORVDMAP"),
+                                             c.xdg ? xdg.c_str() : nullptr,
+                                             c.home ? home.c_str() : nullptr)
+                          .Notice,
+                      "");
+        }
+        fs::permissions(dir.File("prog"), fs::perms(0755));
+    }
 }
 
 TEST(Settings, NoFileGivesTheDefaultsAndWritesAllKeys) {

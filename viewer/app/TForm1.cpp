@@ -1,6 +1,7 @@
 #include "app/TForm1.h"
 
 #include "app/Settings.h"
+#include "app/SettingsLocation.h"
 #include "app/TfSplash.h"
 #include "base/BevelPanel.h"
 #include "base/ContextMenuKey.h"
@@ -41,6 +42,7 @@
 #include <QSignalBlocker>
 #include <QSlider>
 #include <QTimer>
+#include <cstdlib>
 #include <memory>
 
 namespace orvd {
@@ -334,7 +336,12 @@ void TForm1::changeEvent(QEvent* event) {
 
 void TForm1::FormCreate() {
     ProgramDir = DirectoryOf(programPath_);
-    settingsPath_ = SettingsFileName(programPath_);
+    const SettingsLocation settings =
+        ChooseSettingsLocation(programPath_, std::getenv("XDG_CONFIG_HOME"), std::getenv("HOME"));
+    settingsPath_ = settings.Path;
+    settingsWritable_ = settings.Writable;
+    if (!settings.Notice.empty())
+        ShowInformationBox(this, settings.Notice);
     systemColors_ = SystemColorsFromPalette(palette());
     state_.MapBitmap.Clear();
     state_.SmallMapBitmap.Clear();
@@ -535,6 +542,8 @@ void TForm1::DoIni(bool reading) {
             ShowErrorBox(this, message);
         return;
     }
+    if (!settingsWritable_)
+        return;
     settings.Language = settingsLanguage_;
     settings.LocationsFile = state_.LocationsFile;
     settings.AnimationSpeed = TrackBar1->value();

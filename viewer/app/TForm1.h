@@ -40,6 +40,8 @@ public:
     ~TForm1() override; // runs FormDestroy
 
     MainState& State() { return state_; }
+    // The settings file, beside the program or in the user's configuration folder
+    // (SettingsLocation).
     const std::string& SettingsPath() const { return settingsPath_; }
 
     // Shell commands and handlers.
@@ -122,6 +124,7 @@ private:
     std::string programPath_;
     std::string firstArgument_;
     std::string settingsPath_;
+    bool settingsWritable_ = true; // false: the start said the settings cannot be kept
     std::string settingsLanguage_; // the "Language" value read, kept for the test map
     MainState state_;
     bool imagesCreated_ = false;

@@ -138,23 +138,12 @@ void ProfileStorage::Store(const std::string& path, std::string_view bytes) {
     const auto fail = [&path]() { throw Error("Unable to write to " + path); };
 
     const std::string target = ResolvedTarget(path);
+    if (!CanStore(target)) {
+        fail();
+    }
     struct stat old {};
-    bool exists = false;
-    if (stat(target.c_str(), &old) == 0) {
-        exists = true;
-        if (!S_ISREG(old.st_mode) || (old.st_mode & kAnyWriteBit) == 0 ||
-            access(target.c_str(), W_OK) != 0) {
-            fail();
-        }
-    } else if (errno != ENOENT) {
-        fail();
-    }
+    const bool exists = stat(target.c_str(), &old) == 0;
     const std::string dir = DirectoryOf(target);
-    struct stat dirStat {};
-    if (stat(dir.c_str(), &dirStat) != 0 || !S_ISDIR(dirStat.st_mode) ||
-        (dirStat.st_mode & kAnyWriteBit) == 0 || access(dir.c_str(), W_OK | X_OK) != 0) {
-        fail();
-    }
 
     const std::string file = target.substr(target.find_last_of('/') + 1);
     RemoveLeftoverTempFiles(dir, file);
@@ -187,6 +176,23 @@ void ProfileStorage::Store(const std::string& path, std::string_view bytes) {
         unlink(temp.c_str());
         fail();
     }
+}
+
+bool ProfileStorage::CanStore(const std::string& path) {
+    const std::string target = ResolvedTarget(path);
+    struct stat old {};
+    if (stat(target.c_str(), &old) == 0) {
+        if (!S_ISREG(old.st_mode) || (old.st_mode & kAnyWriteBit) == 0 ||
+            access(target.c_str(), W_OK) != 0) {
+            return false;
+        }
+    } else if (errno != ENOENT) {
+        return false;
+    }
+    const std::string dir = DirectoryOf(target);
+    struct stat dirStat {};
+    return stat(dir.c_str(), &dirStat) == 0 && S_ISDIR(dirStat.st_mode) &&
+           (dirStat.st_mode & kAnyWriteBit) != 0 && access(dir.c_str(), W_OK | X_OK) == 0;
 }
 
 ProfileStorage& ProfileStorage::Default() {

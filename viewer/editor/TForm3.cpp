@@ -6,6 +6,7 @@
 #include "base/ErrorMessage.h"
 #include "base/HelpViewer.h"
 #include "base/ProfileFile.h"
+#include "base/ProfileStorage.h"
 #include "base/QtText.h"
 #include "base/WindowParts.h"
 #include "editor/AskBackupSetting.h"
@@ -270,6 +271,10 @@ void TForm3::FormDestroy() {
     if (destroyed_)
         return;
     destroyed_ = true;
+    // The main window writes the same file right after: a file that cannot be written is
+    // reported by it (or was at the start), once.
+    if (!ProfileStorage::CanStore(settingsPath_))
+        return;
     RunHandler(this, [this] {
         ProfileFile settings(settingsPath_);
         WriteAskBackup(settings, editor_.AskBackup);

@@ -1,0 +1,50 @@
+#include "app/SettingsLocation.h"
+
+#include "app/Settings.h"
+#include "base/FileSystem.h"
+#include "base/ProfileStorage.h"
+
+#include <filesystem>
+#include <system_error>
+
+namespace orvd {
+
+namespace {
+
+// The user's configuration folder, empty when neither variable gives one. A relative
+// XDG_CONFIG_HOME is ignored, as the base directory rules say.
+std::string ConfigHome(const char* xdgConfigHome, const char* home) {
+    if (xdgConfigHome && xdgConfigHome[0] == '/')
+        return xdgConfigHome;
+    if (home && home[0] != '\0')
+        return std::string(home) + "/.config";
+    return {};
+}
+
+} // namespace
+
+SettingsLocation ChooseSettingsLocation(const std::string& programPath, const char* xdgConfigHome,
+                                        const char* home) {
+    const std::string beside = SettingsFileName(programPath);
+    if (ProfileStorage::CanStore(beside))
+        return {beside, true, {}};
+
+    const std::string configHome = ConfigHome(xdgConfigHome, home);
+    const std::string cannot =
+        "The settings cannot be saved: " + DirectoryOf(beside) + " cannot be written";
+    if (configHome.empty())
+        return {beside, false, cannot + ", and neither XDG_CONFIG_HOME nor HOME is set."};
+    const std::string folder = configHome + "/" + SettingsLocation::kSettingsFolder;
+    const std::string path = folder + "/" + FileNamePart(beside);
+    std::error_code ec;
+    std::filesystem::create_directories(folder, ec);
+    if (!ProfileStorage::CanStore(path))
+        return {beside, false, cannot + ", nor " + path + "."};
+    if (FileExists(path))
+        return {path, true, {}};
+    return {path, true,
+            "The folder of the program cannot be written, so the settings are kept in " + path +
+                "."};
+}
+
+} // namespace orvd
