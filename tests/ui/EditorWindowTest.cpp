@@ -291,6 +291,26 @@ private slots:
         }
     }
 
+    // The right button opens "What's this?" and the middle one does nothing: neither selects,
+    // so what the user typed and the main view stay.
+    void onlyTheLeftButtonSelectsInTheList() {
+        Child<QAction>(form1_.get(), "Addlocations1")->trigger();
+        Select(0);
+        Type("Edit1", "Typed");
+        const ViewGeometry& view = form1_->State().View;
+        const QPoint before(view.ViewLeft, view.ViewTop);
+        auto* list = F3<QListWidget>("ListBox1");
+        for (Qt::MouseButton button : {Qt::RightButton, Qt::MiddleButton}) {
+            QTest::mouseClick(list->viewport(), button, {},
+                              list->visualItemRect(list->item(2)).center());
+            QCOMPARE(list->selectedItems().value(0), list->item(0));
+            QCOMPARE(F3<QLineEdit>("Edit1")->text(), QStringLiteral("Typed"));
+            QCOMPARE(QPoint(view.ViewLeft, view.ViewTop), before);
+        }
+        Select(2);
+        QCOMPARE(F3<QLineEdit>("Edit1")->text(), QStringLiteral("Zeb"));
+    }
+
     void newFileAsksForTheLanguageAndIsListedAfterDone() {
         // Cancel drops the edits; the next opening shows the main window's list again.
         Child<QAction>(form1_.get(), "Addlocations1")->trigger();
