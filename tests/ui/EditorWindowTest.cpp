@@ -15,6 +15,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFileDialog>
+#include <QFileSystemModel>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -22,11 +23,14 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QTest>
+#include <QTreeView>
 #include <QWindow>
 #include <filesystem>
 #include <functional>
 #include <memory>
 #include <set>
+#include <sys/inotify.h>
+#include <unistd.h>
 
 using namespace orvd;
 using orvd::testing::Child;
@@ -49,6 +53,35 @@ QStringList Items(const QComboBox* box) {
         items << box->itemText(i);
     return items;
 }
+
+// The names of the files of `folder` that anything opened since the watch began (opening a file
+// is what reading it takes; listing a folder and asking each file's status need none).
+class OpenWatch {
+public:
+    explicit OpenWatch(const std::string& folder)
+        : fd_(inotify_init1(IN_NONBLOCK | IN_CLOEXEC)),
+          watch_(inotify_add_watch(fd_, folder.c_str(), IN_OPEN)) {}
+    ~OpenWatch() { close(fd_); }
+    bool Watching() const { return fd_ >= 0 && watch_ >= 0; }
+    QStringList Opened() {
+        alignas(inotify_event) char buffer[4096];
+        ssize_t n;
+        while ((n = read(fd_, buffer, sizeof buffer)) > 0) {
+            for (char* p = buffer; p < buffer + n;) {
+                const auto* event = reinterpret_cast<const inotify_event*>(p);
+                if (event->len > 0 && !(event->mask & IN_ISDIR))
+                    opened_ << QString::fromLocal8Bit(event->name);
+                p += sizeof(inotify_event) + event->len;
+            }
+        }
+        return opened_;
+    }
+
+private:
+    int fd_;
+    int watch_;
+    QStringList opened_;
+};
 
 } // namespace
 
@@ -309,6 +342,30 @@ private slots:
         }
         Select(2);
         QCOMPARE(F3<QLineEdit>("Edit1")->text(), QStringLiteral("Zeb"));
+    }
+
+    // Listing a folder asks nothing of its files' contents: as root, /proc/kmsg (a file whose
+    // read waits for the kernel's next message) would block the program in the read.
+    void saveDialogNeverReadsTheFilesItLists() {
+        OpenWatch watch(dir_->Path());
+        QVERIFY(watch.Watching());
+        LocationsSaveDialog save(dir_->Path(), File("NR_Engli.dat"), form1_.get());
+        save.setViewMode(QFileDialog::Detail);
+        save.show();
+        auto* model = save.findChild<QFileSystemModel*>();
+        QVERIFY(model);
+        const QModelIndex folder = model->index(QString::fromStdString(dir_->Path()));
+        QTRY_COMPARE(model->rowCount(folder), 1); // NR_Engli.dat
+        for (int row = 0; row < 1; ++row) {
+            for (int column = 0; column < model->columnCount(folder); ++column) {
+                model->data(model->index(row, column, folder), Qt::DisplayRole);
+                model->data(model->index(row, column, folder), Qt::DecorationRole);
+            }
+        }
+        QTest::qWait(200); // the model's own thread asks in the background
+        QCOMPARE(model->type(model->index(QString::fromStdString(File("NR_Engli.dat")))),
+                 QStringLiteral("dat File"));
+        QCOMPARE(watch.Opened(), QStringList());
     }
 
     void newFileAsksForTheLanguageAndIsListedAfterDone() {
