@@ -26,7 +26,9 @@ std::string ConfigHome(const char* xdgConfigHome, const char* home) {
 SettingsLocation ChooseSettingsLocation(const std::string& programPath, const char* xdgConfigHome,
                                         const char* home) {
     const std::string beside = SettingsFileName(programPath);
-    if (ProfileStorage::CanStore(beside))
+    // A file made read-only in a folder that can be written stays the settings file: its
+    // owner wanted it kept as it is, and the write at exit says that it was.
+    if (ProfileStorage::CanStoreIn(DirectoryOf(beside)))
         return {beside, true, {}};
 
     const std::string configHome = ConfigHome(xdgConfigHome, home);

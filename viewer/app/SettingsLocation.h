@@ -4,8 +4,8 @@
 
 namespace orvd {
 
-// Where the settings file is kept. Beside the program (SettingsFileName) wherever that file can
-// be replaced; otherwise the file of the same name in the user's configuration folder,
+// Where the settings file is kept. Beside the program (SettingsFileName) wherever the program's
+// folder can be written; otherwise the file of the same name in the user's configuration folder,
 // $XDG_CONFIG_HOME (when it is an absolute path) or else $HOME/.config, in the folder
 // kSettingsFolder, which is made when missing. An installed program's folder belongs to root,
 // and without this a user's settings would be lost at every exit.

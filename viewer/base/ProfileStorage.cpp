@@ -189,10 +189,13 @@ bool ProfileStorage::CanStore(const std::string& path) {
     } else if (errno != ENOENT) {
         return false;
     }
-    const std::string dir = DirectoryOf(target);
-    struct stat dirStat {};
-    return stat(dir.c_str(), &dirStat) == 0 && S_ISDIR(dirStat.st_mode) &&
-           (dirStat.st_mode & kAnyWriteBit) != 0 && access(dir.c_str(), W_OK | X_OK) == 0;
+    return CanStoreIn(DirectoryOf(target));
+}
+
+bool ProfileStorage::CanStoreIn(const std::string& folder) {
+    struct stat st {};
+    return stat(folder.c_str(), &st) == 0 && S_ISDIR(st.st_mode) &&
+           (st.st_mode & kAnyWriteBit) != 0 && access(folder.c_str(), W_OK | X_OK) == 0;
 }
 
 ProfileStorage& ProfileStorage::Default() {
