@@ -5,6 +5,7 @@
 #include "WidgetLookup.h"
 #include "app/TForm1.h"
 #include "app/TfSplash.h"
+#include "base/HelpFile.h"
 #include "base/HelpViewer.h"
 #include "base/WindowFonts.h"
 #include "editor/TForm3.h"
@@ -15,11 +16,13 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QFile>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPointer>
+#include <QRegularExpression>
 #include <QScreen>
 #include <QScrollBar>
 #include <QSlider>
@@ -205,6 +208,26 @@ private slots:
         QTest::qWait(0);
         QCOMPARE(form->OuterSize().width(), 400);
         QCOMPARE(Child<QWidget>(form.get(), "PaintBox1")->width(), 123);
+    }
+
+    // The help's contents page names the File menu's commands as the menu reads them.
+    void helpContentsNameTheCommandsAsTheMenu() {
+        auto form = Open();
+        QStringList captions;
+        for (QAction* action : Child<QMenu>(form.get(), "File1")->actions())
+            captions << action->text().remove('&');
+        QFile file(QStringLiteral(ORVD_HELP_FILE));
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const HelpFile help = HelpFile::Parse(file.readAll().toStdString());
+        QVERIFY(help.Contents());
+        const QString contents = QString::fromLatin1(help.Contents()->Text.c_str()).simplified();
+        int named = 0;
+        for (const auto& match :
+             QRegularExpression("File > ([^>]*?\\.\\.\\.)").globalMatch(contents)) {
+            QVERIFY2(captions.contains(match.captured(1)), qPrintable(match.captured(1)));
+            ++named;
+        }
+        QCOMPARE(named, 4); // Edit..., New..., Crosshair color..., Map border style...
     }
 
     void menusWithAcceleratorsAndHints() {
