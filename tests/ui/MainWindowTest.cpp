@@ -230,6 +230,19 @@ private slots:
         QCOMPARE(named, 4); // Edit..., New..., Crosshair color..., Map border style...
     }
 
+    // The keys move the slider as the classic control's: down and right towards "Fast".
+    void sliderKeysMoveAsTheClassicControl() {
+        auto form = Open();
+        auto* speed = Child<QSlider>(form.get(), "TrackBar1");
+        const std::pair<Qt::Key, int> keys[] = {
+            {Qt::Key_PageDown, 30}, {Qt::Key_PageUp, 20}, {Qt::Key_Down, 25}, {Qt::Key_Up, 20},
+            {Qt::Key_Right, 25},    {Qt::Key_Left, 20},   {Qt::Key_End, 50},  {Qt::Key_Home, 10}};
+        for (const auto& [key, expected] : keys) {
+            QTest::keyClick(speed, key);
+            QCOMPARE(speed->value(), expected);
+        }
+    }
+
     void menusWithAcceleratorsAndHints() {
         auto form = Open();
         QStringList bar;

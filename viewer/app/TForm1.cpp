@@ -11,6 +11,7 @@
 #include "base/ProfileFile.h"
 #include "base/QtText.h"
 #include "base/ScreenPlacement.h"
+#include "base/TrackBar.h"
 #include "base/WindowParts.h"
 #include "editor/TForm3.h"
 #include "mapdata/Languages.h"
@@ -180,7 +181,7 @@ void TForm1::BuildControls() {
             [this] { RunHandler(this, [this] { ComboBox2Change(); }); });
 
     Label3 = MakeLabel(Panel1, "Label3", QStringLiteral("Animation speed"), 7, 100);
-    TrackBar1 = new QSlider(Qt::Horizontal, Panel1);
+    TrackBar1 = new TrackBar(Panel1);
     TrackBar1->setObjectName("TrackBar1");
     TrackBar1->setGeometry(6, 116, 150, 33);
     TrackBar1->setAccessibleName(QStringLiteral("Animation speed"));
