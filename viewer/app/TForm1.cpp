@@ -4,6 +4,7 @@
 #include "app/SettingsLocation.h"
 #include "app/TfSplash.h"
 #include "base/BevelPanel.h"
+#include "base/CheckBox.h"
 #include "base/ContextMenuKey.h"
 #include "base/Dialogs.h"
 #include "base/FileSystem.h"
@@ -196,10 +197,10 @@ void TForm1::BuildControls() {
     Label4 = MakeLabel(Panel1, "Label4", QStringLiteral("Slow"), 8, 148);
     Label5 = MakeLabel(Panel1, "Label5", QStringLiteral("Fast"), 139, 148);
 
-    CheckBox1 = new QCheckBox(QStringLiteral("Animate"), Panel1);
+    CheckBox1 = new CheckBox(QStringLiteral("Animate"), Panel1);
     CheckBox1->setObjectName("CheckBox1");
     CheckBox1->setGeometry(6, 168, 73, 17);
-    CheckBox2 = new QCheckBox(QStringLiteral("Crosshairs"), Panel1);
+    CheckBox2 = new CheckBox(QStringLiteral("Crosshairs"), Panel1);
     CheckBox2->setObjectName("CheckBox2");
     CheckBox2->setGeometry(6, 186, 97, 17);
     connect(CheckBox2, &QCheckBox::toggled, this,
