@@ -19,6 +19,7 @@
 #include <QFile>
 #include <QGuiApplication>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPointer>
@@ -241,6 +242,24 @@ private slots:
             QTest::keyClick(speed, key);
             QCOMPARE(speed->value(), expected);
         }
+    }
+
+    // A check box toggles on a click anywhere in its box, beside its caption too.
+    void checkBoxesToggleOnTheirWholeBox() {
+        auto form = Open();
+        for (const char* name : {"CheckBox1", "CheckBox2"}) {
+            auto* box = Child<QCheckBox>(form.get(), name);
+            const bool before = box->isChecked();
+            QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(box->width() - 2, box->height() / 2));
+            QVERIFY2(box->isChecked() != before, name);
+        }
+    }
+
+    // Screen readers reach the search box's text field itself when it has the focus.
+    void searchTextFieldIsNamedAsItsBox() {
+        auto form = Open();
+        QLineEdit* field = Child<QComboBox>(form.get(), "ComboBox2")->lineEdit();
+        QCOMPARE(AccessibleText(field, QAccessible::Name), QStringLiteral("Search"));
     }
 
     void menusWithAcceleratorsAndHints() {

@@ -168,6 +168,9 @@ void TForm1::BuildControls() {
     ComboBox2->setGeometry(6, 68, 209, 21);
     ComboBox2->setEditable(true);
     ComboBox2->setAccessibleName(QStringLiteral("Search"));
+    // The text field has the focus while the user types; without its own name a screen reader
+    // announces a nameless field.
+    ComboBox2->lineEdit()->setAccessibleName(ComboBox2->accessibleName());
     Label2->setBuddy(ComboBox2);
     ComboBox2->setInsertPolicy(QComboBox::NoInsert);
     // The search is for the text as typed: no found name may be filled in behind the cursor.
