@@ -1,5 +1,6 @@
 #include "app/Startup.h"
 
+#include "app/CommandLine.h"
 #include "app/TForm1.h"
 #include "app/TfSplash.h"
 #include "base/Dialogs.h"
@@ -11,6 +12,7 @@
 #include <QApplication>
 #include <QFile>
 #include <QLabel>
+#include <cstdio>
 #include <memory>
 
 namespace orvd {
@@ -18,6 +20,11 @@ namespace orvd {
 int RunViewer(int argc, char** argv) {
     // Taken before Qt removes the options it knows: the first argument is the first one given.
     const std::string firstArgument = argc > 1 ? argv[1] : "";
+    // Answered before Qt starts: no display is needed to ask for the version.
+    if (const auto answer = CommandLineAnswer(firstArgument, ORVD_VERSION)) {
+        std::fputs(answer->c_str(), stdout);
+        return 0;
+    }
     QApplication app(argc, argv);
     // Menus, message boxes and tooltips in the windows' font too. Its first use loads the font
     // files and says on stderr which are missing.
