@@ -7,6 +7,7 @@
 #include "app/TForm1.h"
 #include "base/FileSystem.h"
 #include "base/HelpViewer.h"
+#include "base/ToolkitSettings.h"
 #include "editor/LocationsSaveDialog.h"
 #include "editor/TForm3.h"
 
@@ -22,6 +23,7 @@
 #include <QMenu>
 #include <QPushButton>
 #include <QScreen>
+#include <QStandardPaths>
 #include <QTest>
 #include <QTreeView>
 #include <QWindow>
@@ -366,6 +368,26 @@ private slots:
         QCOMPARE(model->type(model->index(QString::fromStdString(File("NR_Engli.dat")))),
                  QStringLiteral("dat File"));
         QCOMPARE(watch.Opened(), QStringList());
+    }
+
+    // The program keeps no file of its own besides its settings: the file dialog's history and
+    // view state are not written to the toolkit's file in the user's configuration folder.
+    void saveDialogLeavesNoToolkitSettingsBehind() {
+        KeepToolkitSettingsUnwritten(); // as the program's start does
+        const QString toolkitFile =
+            QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
+            QStringLiteral("/QtProject.conf");
+        const auto content = [&] {
+            QFile file(toolkitFile);
+            return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<none>");
+        };
+        const QByteArray before = content();
+        {
+            LocationsSaveDialog save(dir_->Path(), File("NR_Engli.dat"), form1_.get());
+            save.show();
+            QTest::qWait(0);
+        }
+        QCOMPARE(content(), before);
     }
 
     void newFileAsksForTheLanguageAndIsListedAfterDone() {

@@ -6,6 +6,7 @@
 #include "base/Dialogs.h"
 #include "base/ErrorMessage.h"
 #include "base/HelpViewer.h"
+#include "base/ToolkitSettings.h"
 #include "base/WindowParts.h"
 #include "editor/TForm3.h"
 
@@ -26,6 +27,7 @@ int RunViewer(int argc, char** argv) {
         return 0;
     }
     QApplication app(argc, argv);
+    KeepToolkitSettingsUnwritten();
     // Menus, message boxes and tooltips in the windows' font too. Its first use loads the font
     // files and says on stderr which are missing.
     QApplication::setFont(DialogFont());
