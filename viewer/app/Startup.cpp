@@ -26,6 +26,10 @@ int RunViewer(int argc, char** argv) {
         std::fputs(answer->c_str(), stdout);
         return 0;
     }
+    // The application's title; a display name would be appended to every window's caption. Set
+    // before Qt starts, which makes it the X11 class of every window: the launchers'
+    // StartupWMClass, however the program was started.
+    QGuiApplication::setApplicationName(QString::fromLatin1(kApplicationTitle));
     QApplication app(argc, argv);
     KeepToolkitSettingsUnwritten();
     // Menus, message boxes and tooltips in the windows' font too. Its first use loads the font
@@ -42,8 +46,6 @@ int RunViewer(int argc, char** argv) {
         fSplash->show();
         fSplash->repaint();
         QCoreApplication::processEvents();
-        // The application's title; a display name would be appended to every window's caption.
-        QGuiApplication::setApplicationName(QString::fromLatin1(kApplicationTitle));
         HelpViewer::Instance().SetHelpFile(QStringLiteral("orvd.hlp"));
         form1 = std::make_unique<TForm1>(programPath, firstArgument);
         form3 = std::make_unique<TForm3>(form1->SettingsPath(), form1.get());
