@@ -28,6 +28,19 @@ rm -rf "$build/cpack"
 cpack --config "$build/CPackConfig.cmake" -B "$build/cpack" >"$build/cpack.log" ||
     { cat "$build/cpack.log"; exit 1; }
 
+# cpack writes no entry for the portable archive's top folder, so tar would make it with the
+# unpacking user's umask and the time of unpacking: the archive is written again with it.
+for tgz in "$build/cpack"/*.tar.gz; do
+    top=$(basename "$tgz" .tar.gz)
+    rm -rf "$build/repack"
+    mkdir -p "$build/repack"
+    tar -C "$build/repack" -xzf "$tgz"
+    chmod 755 "$build/repack/$top"
+    tar -C "$build/repack" --sort=name --format=gnu --mtime="@$SOURCE_DATE_EPOCH" \
+        --owner=root:0 --group=root:0 -cf - "$top" | gzip -9n >"$tgz"
+    rm -rf "$build/repack"
+done
+
 mapfile -t archives < <(cd "$build/cpack" && ls -- *.tar.gz *.deb *.zip)
 mkdir -p "$dist"
 for a in "${archives[@]}"; do
