@@ -124,6 +124,8 @@ done
 
 mkdir -p "$run/win32"
 (cd "$run/win32" && cmake -E tar xf "$work/dist-a/$strveil.zip")
+readme=$run/win32/$strveil/README.txt
+[ "$(grep -c $'\r$' "$readme")" = "$(wc -l <"$readme")" ] || fail "strveil's README.txt has lines without CR LF"
 cmake -DOBJDUMP=i686-w64-mingw32-objdump -DFLL="$run/win32/$strveil/strveil.fll" \
     -P "$src/strveil/tests/CheckFllTables.cmake" >/dev/null || fail "strveil.fll's tables"
 echo "release $version: same bytes from two builds, entries as listed, the viewer starts unpacked"
