@@ -24,6 +24,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMessageBox>
+#include <QMoveEvent>
 #include <QPushButton>
 #include <QScreen>
 #include <QSignalBlocker>
@@ -237,11 +238,24 @@ void TForm3::showEvent(QShowEvent* event) {
         Forward([this] { FormShow(); });
 }
 
-void TForm3::FormShow() {
+void TForm3::PlaceTopRight() {
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {
         const int outerWidth = std::max(frameGeometry().width(), width());
         move(screen->geometry().width() - outerWidth - 4, 4);
     }
+}
+
+void TForm3::moveEvent(QMoveEvent* event) {
+    QDialog::moveEvent(event);
+    if (placeWithFrame_ && frameGeometry() != geometry()) {
+        placeWithFrame_ = false;
+        PlaceTopRight();
+    }
+}
+
+void TForm3::FormShow() {
+    PlaceTopRight();
+    placeWithFrame_ = frameGeometry() == geometry();
     editor_.FormShow();
     // Set here only: a failed Done keeps the caption the dialog was opened with.
     SetCaption(*this, FromAnsi(editor_.Caption()));
