@@ -41,51 +41,33 @@ TEST(SettingsFileName, ReplacesOrAddsTheExtension) {
     EXPECT_EQ(SettingsFileName("ORVDMAP"), "ORVDMAP.ini");
 }
 
-TEST(SettingsLocation, BesideTheProgramWhereWritableElseTheUsersConfigFolder) {
-    namespace fs = std::filesystem;
-    struct Case {
-        bool programFolderWritable;
-        const char* xdg; // "<dir>" stands for an absolute folder of the test
-        const char* home;
-        const char* path; // relative to the test's folder
-        bool notice;
+// Variables name folders below the test's; "-" is unset. The path is below the test's folder.
+TEST(SettingsLocation, BesideTheProgramWhereItsFolderIsWritableElseTheUsersConfigFolder) {
+    const struct {
+        bool writable;
+        const char *xdg, *home, *path;
+    } cases[] = {
+        {true, "xdg", "home", "prog/ORVDMAP.ini"},
+        {false, "xdg", "home", "xdg/orvandel-map/ORVDMAP.ini"},
+        {false, "-", "home", "home/.config/orvandel-map/ORVDMAP.ini"},
+        {false, "", "home", "home/.config/orvandel-map/ORVDMAP.ini"}, // "" is relative
+        {false, "-", "-", "prog/ORVDMAP.ini"},                        // nowhere: not kept
+        {false, "afile", "-", "prog/ORVDMAP.ini"},                    // nor there
     };
-    const Case cases[] = {
-        {true, "<dir>/xdg", "<dir>/home", "prog/ORVDMAP.ini", false},
-        {false, "<dir>/xdg", "<dir>/home", "xdg/orvandel-map/ORVDMAP.ini", true},
-        {false, nullptr, "<dir>/home", "home/.config/orvandel-map/ORVDMAP.ini", true},
-        {false, "relative", "<dir>/home", "home/.config/orvandel-map/ORVDMAP.ini", true},
-        {false, nullptr, nullptr, "prog/ORVDMAP.ini", true},       // nowhere: not kept
-        {false, "<dir>/afile", nullptr, "prog/ORVDMAP.ini", true}, // nor there
-    };
-    for (const Case& c : cases) {
+    for (const auto& c : cases) {
         testing::TempDir dir;
-        const auto expand = [&](const char* text) -> std::string {
-            const std::string s = text ? text : "";
-            return s.rfind("<dir>/", 0) == 0 ? dir.Path() + s.substr(6) : s;
-        };
-        fs::create_directories(dir.File("prog"));
+        std::filesystem::create_directories(dir.File("prog"));
         testing::WriteFile(dir.File("afile"), "");
-        if (!c.programFolderWritable)
-            fs::permissions(dir.File("prog"), fs::perms(0555));
-        const std::string xdg = expand(c.xdg), home = expand(c.home);
+        std::filesystem::permissions(dir.File("prog"),
+                                     std::filesystem::perms(c.writable ? 0755 : 0555));
+        const std::string xdg = *c.xdg ? dir.File(c.xdg) : "", home = dir.File(c.home);
         const SettingsLocation chosen =
-            ChooseSettingsLocation(dir.File("prog/ORVDMAP"), c.xdg ? xdg.c_str() : nullptr,
-                                   c.home ? home.c_str() : nullptr);
-        EXPECT_EQ(chosen.Path, dir.Path() + c.path) << c.path;
-        EXPECT_EQ(chosen.Writable,
-                  c.programFolderWritable || chosen.Path != dir.File("prog/ORVDMAP.ini"));
-        EXPECT_EQ(!chosen.Notice.empty(), c.notice) << c.path;
-        // Said once: the next start finds the file there and tells nothing.
-        if (chosen.Writable && c.notice) {
-            ProfileFile(chosen.Path).WriteText("Config", "Language", "Engli");
-            EXPECT_EQ(ChooseSettingsLocation(dir.File("prog/ORVDMAP"),
-                                             c.xdg ? xdg.c_str() : nullptr,
-                                             c.home ? home.c_str() : nullptr)
-                          .Notice,
-                      "");
-        }
-        fs::permissions(dir.File("prog"), fs::perms(0755));
+            ChooseSettingsLocation(dir.File("prog/ORVDMAP"), *c.xdg == '-' ? nullptr : xdg.c_str(),
+                                   *c.home == '-' ? nullptr : home.c_str());
+        std::filesystem::permissions(dir.File("prog"), std::filesystem::perms(0755));
+        EXPECT_EQ(chosen.Path, dir.File(c.path)) << c.path;
+        EXPECT_EQ(chosen.Writable, c.writable || chosen.Path != dir.File("prog/ORVDMAP.ini"));
+        EXPECT_EQ(chosen.Notice.empty(), c.writable) << c.path;
     }
 }
 

@@ -44,38 +44,28 @@ TEST(ResolveFileName, FindsWhatWindowsWouldOpen) {
     EXPECT_EQ(ResolveFileName(dir.File("missing/"), "NR.map"), dir.File("missing/") + "NR.map");
 }
 
-// A named pipe without a writer blocks whoever opens it for reading, so every reader of the
-// program's files refuses what is not a regular file before opening it, as it would refuse a
-// file it cannot read.
+// A named pipe without a writer blocks whoever opens it for reading: the readers of the
+// program's files refuse it unopened, as a file they cannot read.
 TEST(ReadingFiles, NeverOpensAPipe) {
-    struct Case {
-        const char* name;
-        std::function<bool(const std::string& dir, const std::string& path)> refused;
-    };
-    const Case cases[] = {
+    const std::pair<const char*, std::function<bool(const std::string&)>> cases[] = {
         {"NR_Zz.dat",
-         [](const std::string&, const std::string& path) {
-             return ProfileFile(path).ReadText("PROPERTIES", "language", "none") == "none";
+         [](const std::string& dir) {
+             return ProfileFile(dir + "NR_Zz.dat").ReadText("PROPERTIES", "language", "-") == "-";
          }},
-        {"notes.txt",
-         [](const std::string&, const std::string& path) { return !ReadWholeFile(path); }},
+        {"notes.txt", [](const std::string& dir) { return !ReadWholeFile(dir + "notes.txt"); }},
         {"NR_small.map",
-         [](const std::string& dir, const std::string&) {
+         [](const std::string& dir) {
              Image image;
-             try {
-                 LoadOverviewImage(image, dir, "NR");
-             } catch (const Error& e) {
-                 return std::string(e.what()) == "Cannot read " + dir + "NR_small.map";
-             }
-             return false;
+             EXPECT_THROW(LoadOverviewImage(image, dir, "NR"), Error);
+             return true;
          }},
     };
-    for (const Case& c : cases) {
+    for (const auto& [name, refused] : cases) {
         TempDir dir;
-        FifoWatch pipe(dir.File(c.name));
-        ASSERT_TRUE(pipe.Made()) << c.name;
-        EXPECT_TRUE(c.refused(dir.Path(), dir.File(c.name))) << c.name;
-        EXPECT_FALSE(pipe.Opened()) << c.name;
+        FifoWatch pipe(dir.File(name));
+        ASSERT_TRUE(pipe.Made()) << name;
+        EXPECT_TRUE(refused(dir.Path())) << name;
+        EXPECT_FALSE(pipe.Opened()) << name;
     }
 }
 

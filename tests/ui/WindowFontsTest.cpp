@@ -51,37 +51,26 @@ QStringList CutTexts(const QWidget* window) {
     return cut;
 }
 
-// The glyphs the text layout draws for `text` in `font`.
-int GlyphCount(const QString& text, const QFont& font) {
-    QTextLayout layout(text, font);
-    layout.beginLayout();
-    layout.createLine();
-    layout.endLayout();
-    int glyphs = 0;
-    for (const QGlyphRun& run : layout.glyphRuns())
-        glyphs += int(run.glyphIndexes().size());
-    return glyphs;
-}
-
 } // namespace
 
 class WindowFontsTest : public QObject {
     Q_OBJECT
 
 private slots:
-    // The 8-point face holds a ligature that would turn "TM" into a trademark sign.
+    // The 8-point face holds a ligature that would draw "TM" as a trademark sign.
     void lettersAreDrawnOneByOneWithoutLigatures() {
         testing::TempDir dir;
         TForm1 form(dir.File("ORVDMAP"), "testing");
-        const QFont fonts[] = {testing::Child<QComboBox>(&form, "ComboBox2")->lineEdit()->font(),
-                               testing::Child<QLabel>(&form, "Label1")->font(),
-                               WindowFonts::Instance().Font("Times New Roman", 16)};
-        for (const QFont& font : fonts) {
-            for (const QString text : {"UTMOST ATM", "HTML:", "fi ffl"})
-                QVERIFY2(GlyphCount(text, font) == text.size(),
-                         qPrintable(text + " in " + font.family()));
+        for (const QFont& font : {testing::Child<QComboBox>(&form, "ComboBox2")->lineEdit()->font(),
+                                  testing::Child<QLabel>(&form, "Label1")->font()}) {
+            QTextLayout layout(QStringLiteral("UTMOST ATM, HTML: fi ffl"), font);
+            layout.beginLayout();
+            layout.createLine();
+            layout.endLayout();
+            QCOMPARE(layout.glyphRuns().value(0).glyphIndexes().size(), layout.text().size());
         }
     }
+
     void cleanup() {
         WindowFonts::Instance().Load(
             WindowFonts::SearchFolders(QCoreApplication::applicationDirPath() + '/'));
