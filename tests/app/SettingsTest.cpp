@@ -1,14 +1,10 @@
 #include "app/Settings.h"
 
-#include "JpegWriter.h"
-#include "TempDir.h"
-#include "app/SettingsLocation.h"
 #include "base/Error.h"
 #include "base/ProfileFile.h"
 #include "base/ProfileStorage.h"
 #include "editor/AskBackupSetting.h"
 
-#include <filesystem>
 #include <gtest/gtest.h>
 
 namespace orvd {
@@ -39,36 +35,6 @@ TEST(SettingsFileName, ReplacesOrAddsTheExtension) {
     EXPECT_EQ(SettingsFileName("/opt/orvd/ORVDMAP.exe"), "/opt/orvd/ORVDMAP.ini");
     EXPECT_EQ(SettingsFileName("/opt/orvd.1/ORVDMAP"), "/opt/orvd.1/ORVDMAP.ini");
     EXPECT_EQ(SettingsFileName("ORVDMAP"), "ORVDMAP.ini");
-}
-
-// Variables name folders below the test's; "-" is unset. The path is below the test's folder.
-TEST(SettingsLocation, BesideTheProgramWhereItsFolderIsWritableElseTheUsersConfigFolder) {
-    const struct {
-        bool writable;
-        const char *xdg, *home, *path;
-    } cases[] = {
-        {true, "xdg", "home", "prog/ORVDMAP.ini"},
-        {false, "xdg", "home", "xdg/orvandel-map/ORVDMAP.ini"},
-        {false, "-", "home", "home/.config/orvandel-map/ORVDMAP.ini"},
-        {false, "", "home", "home/.config/orvandel-map/ORVDMAP.ini"}, // "" is relative
-        {false, "-", "-", "prog/ORVDMAP.ini"},                        // nowhere: not kept
-        {false, "afile", "-", "prog/ORVDMAP.ini"},                    // nor there
-    };
-    for (const auto& c : cases) {
-        testing::TempDir dir;
-        std::filesystem::create_directories(dir.File("prog"));
-        testing::WriteFile(dir.File("afile"), "");
-        std::filesystem::permissions(dir.File("prog"),
-                                     std::filesystem::perms(c.writable ? 0755 : 0555));
-        const std::string xdg = *c.xdg ? dir.File(c.xdg) : "", home = dir.File(c.home);
-        const SettingsLocation chosen =
-            ChooseSettingsLocation(dir.File("prog/ORVDMAP"), *c.xdg == '-' ? nullptr : xdg.c_str(),
-                                   *c.home == '-' ? nullptr : home.c_str());
-        std::filesystem::permissions(dir.File("prog"), std::filesystem::perms(0755));
-        EXPECT_EQ(chosen.Path, dir.File(c.path)) << c.path;
-        EXPECT_EQ(chosen.Writable, c.writable || chosen.Path != dir.File("prog/ORVDMAP.ini"));
-        EXPECT_EQ(chosen.Notice.empty(), c.writable) << c.path;
-    }
 }
 
 TEST(Settings, NoFileGivesTheDefaultsAndWritesAllKeys) {

@@ -9,18 +9,14 @@
 
 namespace orvd::testing {
 
-// A named pipe that notices a reader. Its writer end opens only while something holds it open
-// for reading, and closing that end lets a blocked reader go: a faulty reader fails the test
-// instead of hanging it.
+// A named pipe whose writer end opens only while something holds it for reading; closing that
+// end lets a blocked reader go, so a faulty reader fails the test instead of hanging it.
 class FifoWatch {
 public:
     explicit FifoWatch(const std::string& path)
         : made_(mkfifo(path.c_str(), 0644) == 0), thread_([this, path] {
-              for (; !stop_; usleep(5000)) {
-                  const int fd = open(path.c_str(), O_WRONLY | O_NONBLOCK | O_CLOEXEC);
-                  opened_ = opened_ || fd >= 0;
-                  close(fd);
-              }
+              for (int fd; !stop_; usleep(5000), close(fd))
+                  opened_ = (fd = open(path.c_str(), O_WRONLY | O_NONBLOCK)) >= 0 || opened_;
           }) {}
     ~FifoWatch() {
         stop_ = true;
