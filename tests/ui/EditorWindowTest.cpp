@@ -359,6 +359,29 @@ private slots:
         QTRY_COMPARE(form3_->frameGeometry().topRight(), QPoint(screen.right() - 4, 4));
     }
 
+    // Installed where the user cannot write, the editor saves into the user's folder, whose copy
+    // the program shows from then on; the shipped file stays as it was.
+    void editsOfAReadOnlyProgramFolderGoToTheUsersFolder() {
+        TempDir config;
+        qputenv("XDG_CONFIG_HOME", QByteArray::fromStdString(config.Path()));
+        Restart(
+            [this] { std::filesystem::permissions(dir_->Path(), std::filesystem::perms(0555)); });
+        Child<QAction>(form1_.get(), "Addlocations1")->trigger();
+        Select(0);
+        Click("Button2"); // Delete Ash
+        Answer("", false);
+        Click("BitBtn1");
+        const QStringList kept{"Mill", "Zeb"};
+        QCOMPARE(Items(Child<QComboBox>(form1_.get(), "ComboBox1")), kept);
+        QCOMPARE(Languages(), QStringList{"English"}); // the user's copy stands for the shipped
+        Restart();
+        qunsetenv("XDG_CONFIG_HOME");
+        std::filesystem::permissions(dir_->Path(), std::filesystem::perms(0755));
+        QCOMPARE(Items(Child<QComboBox>(form1_.get(), "ComboBox1")), kept);
+        QCOMPARE(ReadWholeFile(File("NR_Engli.dat")), original_);
+        QVERIFY(FileExists(config.File("orvandel-map/NR_Engli.dat")));
+    }
+
     void newFileAsksForTheLanguageAndIsListedAfterDone() {
         // Cancel drops the edits; the next opening shows the main window's list again.
         Child<QAction>(form1_.get(), "Addlocations1")->trigger();

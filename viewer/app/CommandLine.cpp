@@ -15,7 +15,8 @@ std::optional<std::string> CommandLineAnswer(const std::string& firstArgument,
                "  --version  show the version and exit\n"
                "\n"
                "The settings are kept in ORVDMAP.ini beside the program or, when its folder\n"
-               "cannot be written, in $XDG_CONFIG_HOME/orvandel-map/ (~/.config/orvandel-map/).\n";
+               "cannot be written, in $XDG_CONFIG_HOME/orvandel-map/ (~/.config/orvandel-map/),\n"
+               "where the edited place files then go too.\n";
     return std::nullopt;
 }
 

@@ -14,10 +14,16 @@ namespace {
 // The user's configuration folder, empty when neither variable gives one. A relative
 // XDG_CONFIG_HOME is ignored, as the base directory rules say.
 std::string ConfigHome(const char* xdgConfigHome, const char* home) {
+    // Without trailing separators: the paths made from it name each folder once.
+    const auto folder = [](std::string path) {
+        while (path.size() > 1 && path.back() == '/')
+            path.pop_back();
+        return path;
+    };
     if (xdgConfigHome && xdgConfigHome[0] == '/')
-        return xdgConfigHome;
+        return folder(xdgConfigHome);
     if (home && home[0] != '\0')
-        return std::string(home) + "/.config";
+        return folder(home) + "/.config";
     return {};
 }
 

@@ -345,6 +345,9 @@ void TForm1::FormCreate() {
         ChooseSettingsLocation(programPath_, std::getenv("XDG_CONFIG_HOME"), std::getenv("HOME"));
     settingsPath_ = settings.Path;
     settingsWritable_ = settings.Writable;
+    userDir_ = settings.Writable && DirectoryOf(settingsPath_) != ProgramDir
+                   ? DirectoryOf(settingsPath_)
+                   : std::string();
     if (!settings.Notice.empty())
         ShowInformationBox(this, settings.Notice);
     systemColors_ = SystemColorsFromPalette(palette());
@@ -446,7 +449,9 @@ void TForm1::ChangeMap(std::string code) {
     state_.MapCode = code;
     Calculations();
     ShowMap(this);
-    LoadNames(ResolveFileName(ProgramDir, state_.MapCode + state_.LocationsFile));
+    const std::string name = state_.MapCode + state_.LocationsFile;
+    const std::string edited = userDir_.empty() ? name : ResolveFileName(userDir_, name);
+    LoadNames(FileExists(edited) ? edited : ResolveFileName(ProgramDir, name));
 }
 
 void TForm1::CaptureDesignLayout() {
@@ -599,7 +604,7 @@ void TForm1::LoadNames(const std::string& path) {
 }
 
 void TForm1::LoadFileNames(const std::string& code) {
-    LanguageMenu menu = orvd::LoadFileNames(ProgramDir, code);
+    LanguageMenu menu = orvd::LoadFileNames(ProgramDir, code, userDir_);
     state_.LanguageFiles = std::move(menu.LanguageFiles);
     SelectLanguage1->clear();
     for (const LanguageItem& item : menu.Items) {
@@ -611,7 +616,7 @@ void TForm1::LoadFileNames(const std::string& code) {
 }
 
 void TForm1::LanguagesClick(std::size_t tag) {
-    if (const auto path = LanguageFilePath(ProgramDir, state_.LanguageFiles, tag))
+    if (const auto path = LanguageFilePath(ProgramDir, state_.LanguageFiles, tag, userDir_))
         LoadNames(*path);
 }
 
@@ -660,8 +665,9 @@ void TForm1::SetPickMode(bool on) {
         PaintBox1->unsetCursor();
 }
 
+// The folder the editor saves into: the user's own where the program's cannot be written.
 std::string TForm1::ProgramDirectory() const {
-    return ProgramDir;
+    return userDir_.empty() ? ProgramDir : userDir_;
 }
 
 void TForm1::PopupWhatsThis(QWidget* control, QPoint globalPos) {

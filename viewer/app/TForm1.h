@@ -125,6 +125,9 @@ private:
     std::string firstArgument_;
     std::string settingsPath_;
     bool settingsWritable_ = true; // false: the start said the settings cannot be kept
+    // The folder of the settings file when it is the user's own (the program's folder cannot be
+    // written): the editor saves there, and its locations files stand for the program's.
+    std::string userDir_;
     std::string settingsLanguage_; // the "Language" value read, kept for the test map
     MainState state_;
     bool imagesCreated_ = false;
