@@ -18,6 +18,8 @@ packages=(
     fonts-wine fonts-liberation2
     clang libclang-rt-14-dev
     strace desktop-file-utils
+    # A window manager for the window tests that need real frames (placement under Xvfb).
+    openbox x11-utils
 )
 
 missing=()

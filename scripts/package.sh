@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # package.sh: installs what is missing, builds the release (Release, in build-release) and writes
 # into dist/ the viewer's portable folder for Linux (orvandel-map-<version>-linux-x86_64.tar.gz),
-# strveil for Windows (strveil-<version>-win32.zip) and SHA256SUMS of both. The same commit gives
+# its Debian package (orvandel-map_<version>_amd64.deb), strveil for Windows
+# (strveil-<version>-win32.zip) and SHA256SUMS of the three. The same commit gives
 # the same bytes: file times are the commit's (SOURCE_DATE_EPOCH, unless set), the owner root.
 # ORVD_PACKAGE_BUILD and ORVD_DIST choose other folders.
 set -euo pipefail
@@ -21,11 +22,26 @@ umask 022
 
 ORVD_PRESET=release ORVD_TARGETS="ORVDMAP demoworld_gen strveil_win32" "$root/scripts/build.sh" \
     "$build" >/dev/null
+# The Debian package's program folder has no write bits, in the staging folder too.
+chmod -R u+w "$build/cpack" 2>/dev/null || true
 rm -rf "$build/cpack"
 cpack --config "$build/CPackConfig.cmake" -B "$build/cpack" >"$build/cpack.log" ||
     { cat "$build/cpack.log"; exit 1; }
 
-mapfile -t archives < <(cd "$build/cpack" && ls -- *.tar.gz *.zip)
+# cpack writes no entry for the portable archive's top folder, so tar would make it with the
+# unpacking user's umask and the time of unpacking: the archive is written again with it.
+for tgz in "$build/cpack"/*.tar.gz; do
+    top=$(basename "$tgz" .tar.gz)
+    rm -rf "$build/repack"
+    mkdir -p "$build/repack"
+    tar -C "$build/repack" -xzf "$tgz"
+    chmod 755 "$build/repack/$top"
+    tar -C "$build/repack" --sort=name --format=gnu --mtime="@$SOURCE_DATE_EPOCH" \
+        --owner=root:0 --group=root:0 -cf - "$top" | gzip -9n >"$tgz"
+    rm -rf "$build/repack"
+done
+
+mapfile -t archives < <(cd "$build/cpack" && ls -- *.tar.gz *.deb *.zip)
 mkdir -p "$dist"
 for a in "${archives[@]}"; do
     cp "$build/cpack/$a" "$dist/$a"

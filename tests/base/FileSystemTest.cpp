@@ -3,15 +3,26 @@
 #include "JpegWriter.h"
 #include "TempDir.h"
 #include "TestFiles.h"
+#include "base/Error.h"
 #include "base/ProgramPath.h"
+#include "base/profile/ProfileFile.h"
+#include "mapdata/MapPictures.h"
+
+#ifndef _WIN32
+#include "FifoWatch.h"
+#endif
 
 #include <algorithm>
 #include <filesystem>
+#include <functional>
 #include <gtest/gtest.h>
 
 namespace orvd {
 namespace {
 
+#ifndef _WIN32
+using testing::FifoWatch;
+#endif
 using testing::TempDir;
 using testing::WriteFile;
 
@@ -97,6 +108,34 @@ TEST(ProgramPath, IsTheRunningProgramsFile) {
     EXPECT_EQ(ChangeExtension(FileNamePart(path), ""), "file_system_test");
     EXPECT_TRUE(FileExists(path)) << path;
 }
+
+#ifndef _WIN32
+// A named pipe without a writer blocks whoever opens it for reading: the readers of the
+// program's files refuse it unopened, as a file they cannot read.
+TEST(ReadingFiles, NeverOpensAPipe) {
+    const std::pair<const char*, std::function<bool(const std::string&)>> cases[] = {
+        {"NR_Zz.dat",
+         [](const std::string& dir) {
+             return ProfileFile(dir + "NR_Zz.dat").ReadText("PROPERTIES", "language", "-") == "-";
+         }},
+        {"notes.txt", [](const std::string& dir) { return !ReadWholeFile(dir + "notes.txt"); }},
+        {"NR_small.map",
+         [](const std::string& dir) {
+             Image image;
+             EXPECT_THROW(LoadOverviewImage(image, dir, "NR"), Error);
+             return true;
+         }},
+    };
+    for (const auto& [name, refused] : cases) {
+        TempDir dir;
+        FifoWatch pipe(dir.File(name));
+        ASSERT_TRUE(pipe.Made()) << name;
+        EXPECT_TRUE(refused(dir.Path())) << name;
+        EXPECT_FALSE(pipe.Opened()) << name;
+    }
+}
+
+#endif
 
 } // namespace
 } // namespace orvd

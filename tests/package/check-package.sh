@@ -31,7 +31,8 @@ mkdir -p "$work/copy/src"
     tar --null -T - --ignore-failed-read -cf - 2>/dev/null) | tar -C "$work/copy/src" -xmf -
 package b "$work/copy/src"
 
-for f in "$viewer.tar.gz" "$strveil.zip" SHA256SUMS; do
+deb=orvandel-map_${version}_amd64.deb
+for f in "$viewer.tar.gz" "$deb" "$strveil.zip" SHA256SUMS; do
     [ -f "$work/dist-a/$f" ] || fail "no $f in the release"
     if ! cmp -s "$work/dist-a/$f" "$work/dist-b/$f"; then
         diff <(cmake -E tar tvf "$work/dist-a/$f") <(cmake -E tar tvf "$work/dist-b/$f") >&2 || true
@@ -41,7 +42,7 @@ done
 (cd "$work/dist-a" && sha256sum --quiet -c SHA256SUMS) || fail "SHA256SUMS does not match"
 
 entries() { # ARCHIVE TOP: mode, owner and name of each entry, less the top folder
-    cmake -E tar tvf "$1" | awk '{print $1, $3 "/" $4, $NF}' | sed "s| $2/| |"
+    cmake -E tar tvf "$1" | awk '{print $1, $3 "/" $4, $NF}' | sed -e "s| $2/\$| ./|" -e "s| $2/| |"
 }
 diff <(grep -v '^#' "$here/viewer-files.txt") <(entries "$work/dist-a/$viewer.tar.gz" "$viewer") ||
     fail "the viewer archive's entries are not those of viewer-files.txt"
@@ -53,12 +54,30 @@ packages=$(grep -o 'apt-get install --no-install-recommends .*' <<<"$readme") ||
     fail "README.txt names no runtime packages"
 grep -qF "$packages" "$src/README.md" || fail "README.md does not list the runtime packages: $packages"
 
-# A new folder, its name with a blank, as a user's might be.
+# The Debian package's files (scripts/check-deb.sh installs it): the program folder read-only,
+# the launcher valid and tied to the window's class, every icon size.
+debroot=$work/deb
+rm -rf "$debroot"
+dpkg-deb -x "$work/dist-a/$deb" "$debroot"
+[ "$(stat -c %a "$debroot/usr/lib/orvandel-map")" = 555 ] || fail "the package's program folder can be written"
+[ "$(readlink -f "$debroot/usr/bin/orvandel-map")" = "$debroot/usr/lib/orvandel-map/ORVDMAP" ] ||
+    fail "/usr/bin/orvandel-map does not lead to the program"
+desktop-file-validate "$debroot/usr/share/applications/orvandel-map.desktop" ||
+    fail "the package's launcher does not validate"
+sizes="16 32 48 64 128 256"
+for size in $sizes; do
+    [ -f "$debroot/usr/share/icons/hicolor/${size}x$size/apps/orvandel-map.png" ] || fail "no $size px icon in the package"
+done
+[ -f "$debroot/usr/share/doc/orvandel-map/copyright" ] || fail "no copyright file in the package"
+dpkg-deb -f "$work/dist-a/$deb" Depends | grep -q 'libqt6widgets6 (>= ' || fail "Depends without versions"
+
+# A new folder, its name with a blank and a "%", as a user's might be.
 run=$work/unpacked
 rm -rf "$run"
-mkdir -p "$run/new folder"
-tar -C "$run/new folder" -xzf "$work/dist-a/$viewer.tar.gz"
-dir="$run/new folder/$viewer"
+mkdir -p "$run/new 100% folder"
+tar -C "$run/new 100% folder" -xzf "$work/dist-a/$viewer.tar.gz"
+dir="$run/new 100% folder/$viewer"
+[ "$(stat -c %a "$dir")" = 755 ] || fail "the archive's top folder is not drwxr-xr-x"
 trace=$run/openat.log
 cd "$run"
 QT_QPA_PLATFORM=offscreen strace -f -qq -e trace=openat -o "$trace" "$dir/ORVDMAP" >"$run/viewer.log" 2>&1 &
@@ -82,19 +101,31 @@ for f in NR.map NR_small.map NR_Engli.dat; do
 done
 
 export XDG_DATA_HOME=$run/data
+"$dir/install-desktop-entry.sh" --remove | grep -q '^There was no launcher to remove' ||
+    fail "--remove without a launcher did not say so"
 "$dir/install-desktop-entry.sh" >/dev/null
 entry=$XDG_DATA_HOME/applications/orvandel-map.desktop
 desktop-file-validate "$entry" || fail "the launcher does not validate"
 grep -qxF "TryExec=$dir/ORVDMAP" "$entry" || fail "the launcher does not start $dir/ORVDMAP"
-for size in 16 32 48; do
+for e in "$entry" "$debroot/usr/share/applications/orvandel-map.desktop"; do
+    grep -qxF "StartupWMClass=Orvandel Map" "$e" || fail "$e names another window class"
+done
+# What a launcher runs: its Exec line as GLib splits it, "%%" made "%" (the strace above
+# showed that the program reads its folder when started by that path).
+exec_line=$(sed -n 's/^Exec=//p' "$entry" | sed 's/\\\\/\\/g; s/%%/%/g')
+eval "set -- $exec_line"
+[ "$1 $2 $4" = "sh -c $dir/ORVDMAP" ] || fail "the launcher runs $*"
+for size in $sizes; do
     cmp -s "$dir/icons/${size}x$size/orvandel-map.png" \
         "$XDG_DATA_HOME/icons/hicolor/${size}x$size/apps/orvandel-map.png" || fail "no $size px icon"
 done
-"$dir/install-desktop-entry.sh" --remove >/dev/null
+"$dir/install-desktop-entry.sh" --remove | grep -q '^Removed the launcher' || fail "--remove said nothing"
 [ -z "$(find "$XDG_DATA_HOME" -type f)" ] || fail "--remove left $(find "$XDG_DATA_HOME" -type f)"
 
 mkdir -p "$run/win32"
 (cd "$run/win32" && cmake -E tar xf "$work/dist-a/$strveil.zip")
+readme=$run/win32/$strveil/README.txt
+[ "$(grep -c $'\r$' "$readme")" = "$(wc -l <"$readme")" ] || fail "strveil's README.txt has lines without CR LF"
 cmake -DOBJDUMP=i686-w64-mingw32-objdump -DFLL="$run/win32/$strveil/strveil.fll" \
     -P "$src/strveil/tests/CheckFllTables.cmake" >/dev/null || fail "strveil.fll's tables"
 echo "release $version: same bytes from two builds, entries as listed, the viewer starts unpacked"

@@ -2,7 +2,8 @@
 # fresh-root-check.sh: the release on a clean Debian 12, as root in a fresh clone there
 #   ../shared/tools/fresh-debian-check.sh bash tests/package/fresh-root-check.sh
 # Makes the release with the README's set-up and scripts/package.sh, purges every package that
-# this added, installs only the runtime packages that the viewer's README.txt names, unpacks the
+# this added, installs, starts and purges the Debian package (scripts/check-deb.sh), installs
+# only the runtime packages that the viewer's README.txt names, unpacks the
 # viewer into a new folder and starts it, first offscreen with nothing else installed, then under
 # Xvfb (a screenshot as XWD), and installs, validates, launches and removes its desktop entry.
 # What it saw goes to /root/release-check.
@@ -40,6 +41,14 @@ apt-get autoremove --purge -y -qq >/dev/null
 for tool in cmake gcc g++ c++ make ccache qmake6 moc git; do
     if command -v "$tool" >/dev/null; then fail "$tool is still installed"; fi
 done
+
+step "the Debian package on the clean system"
+bash scripts/check-deb.sh "$(ls "$out"/orvandel-map_*_amd64.deb)"
+cp -r /root/deb-check "$out/"
+# Back to the clean system for the portable folder: the package's dependencies and the check's
+# tools go again.
+apt-get purge -y -qq xvfb x11-utils >/dev/null
+apt-get autoremove --purge -y -qq >/dev/null
 
 step "runtime packages as README.txt names them"
 mkdir -p "/root/new folder"

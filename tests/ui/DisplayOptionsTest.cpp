@@ -155,7 +155,7 @@ private slots:
         for (int y = 0; y < 399; ++y)
             for (int x = 0; x < 386; ++x)
                 wrong += (x >= 300 || y >= 200) &&
-                         View().At(x, y) != (x % 8 == 4 ? MakePixel(0, 0, 255) : colors_.Get(5));
+                         View().At(x, y) != (x % 8 == 4 ? MakePixel(0, 0, 255) : colors_.Get(12));
         QCOMPARE(wrong, 0);
         const std::string ini = ExitAndReadSettings();
         for (const char* line : {"BorderColor=clBlue\r\n", "BorderStyle=2\r\n", "Cross=0\r\n"})

@@ -9,6 +9,7 @@
 #include "app/qt/TForm1.h"
 #include "base/FileSystem.h"
 #include "base/qt/HelpViewer.h"
+#include "base/qt/ToolkitSettings.h"
 #include "editor/qt/LocationsSaveDialog.h"
 #include "editor/qt/TForm3.h"
 
@@ -17,18 +18,23 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFileDialog>
+#include <QFileSystemModel>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
 #include <QPushButton>
 #include <QScreen>
+#include <QStandardPaths>
 #include <QTest>
+#include <QTreeView>
 #include <QWindow>
 #include <filesystem>
 #include <functional>
 #include <memory>
 #include <set>
+#include <sys/inotify.h>
+#include <unistd.h>
 
 using namespace orvd;
 using orvd::testing::Child;
@@ -281,6 +287,91 @@ private slots:
             HelpViewer::Instance().Popup()->close();
             QTRY_VERIFY(!HelpViewer::Instance().Popup());
         }
+    }
+
+    // The right button opens "What's this?" and the middle one does nothing: neither selects,
+    // so what the user typed and the main view stay.
+    void onlyTheLeftButtonSelectsInTheList() {
+        Child<QAction>(form1_.get(), "Addlocations1")->trigger();
+        Select(0);
+        Type("Edit1", "Typed");
+        const ViewGeometry& view = form1_->State().View;
+        const QPoint before(view.ViewLeft, view.ViewTop);
+        auto* list = F3<QListWidget>("ListBox1");
+        for (Qt::MouseButton button : {Qt::RightButton, Qt::MiddleButton}) {
+            QTest::mouseClick(list->viewport(), button, {},
+                              list->visualItemRect(list->item(2)).center());
+            QCOMPARE(list->selectedItems().value(0), list->item(0));
+            QCOMPARE(F3<QLineEdit>("Edit1")->text(), QStringLiteral("Typed"));
+            QCOMPARE(QPoint(view.ViewLeft, view.ViewTop), before);
+        }
+        Select(2);
+        QCOMPARE(F3<QLineEdit>("Edit1")->text(), QStringLiteral("Zeb"));
+    }
+
+    // Listing a folder asks nothing of its files' contents (as root, reading /proc/kmsg would
+    // block the program), and the toolkit keeps no history of it in a file of its own.
+    void saveDialogReadsNoFileAndLeavesNoToolkitSettings() {
+        KeepToolkitSettingsUnwritten(); // as the program's start does
+        QFile toolkit(QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
+                      QStringLiteral("/QtProject.conf"));
+        const QByteArray before = toolkit.open(QIODevice::ReadOnly) ? toolkit.readAll() : "";
+        toolkit.close();
+        const int opens = inotify_init1(IN_NONBLOCK | IN_CLOEXEC);
+        QVERIFY(inotify_add_watch(opens, dir_->Path().c_str(), IN_OPEN) >= 0);
+        {
+            LocationsSaveDialog save(dir_->Path(), File("NR_Engli.dat"), form1_.get());
+            save.setViewMode(QFileDialog::Detail);
+            save.show();
+            auto* model = save.findChild<QFileSystemModel*>();
+            const QModelIndex file = model->index(QString::fromStdString(File("NR_Engli.dat")));
+            QTRY_COMPARE(model->type(file), QStringLiteral("dat File"));
+            model->data(file, Qt::DecorationRole);
+            QTest::qWait(200); // the model's own thread asks in the background
+        }
+        alignas(inotify_event) char events[4096];
+        const ssize_t n = read(opens, events, sizeof events);
+        close(opens);
+        for (ssize_t at = 0; at < n;
+             at += sizeof(inotify_event) + ((inotify_event*)(events + at))->len)
+            QVERIFY2(((inotify_event*)(events + at))->mask & IN_ISDIR,
+                     ((inotify_event*)(events + at))->name);
+        QCOMPARE(toolkit.open(QIODevice::ReadOnly) ? toolkit.readAll() : "", before);
+    }
+
+    // Under a window manager the frame is known only after the first showing: the editor's
+    // frame still ends up 4 pixels from the screen's top and right edges, the first time too.
+    void editorFrameAtTheTopRightUnderAWindowManager() {
+        if (QGuiApplication::platformName() != QLatin1String("xcb"))
+            QSKIP("needs a window manager's frames (run-under-window-manager.sh)");
+        form1_->hide();
+        Child<QAction>(form1_.get(), "Addlocations1")->trigger();
+        QTRY_VERIFY(form3_->frameGeometry() != form3_->geometry());
+        const QRect screen = form3_->screen()->geometry();
+        QTRY_COMPARE(form3_->frameGeometry().topRight(), QPoint(screen.right() - 4, 4));
+    }
+
+    // Installed where the user cannot write, the editor saves into the user's folder, whose copy
+    // the program shows from then on; the shipped file stays as it was.
+    void editsOfAReadOnlyProgramFolderGoToTheUsersFolder() {
+        TempDir config;
+        qputenv("XDG_CONFIG_HOME", QByteArray::fromStdString(config.Path()));
+        Restart(
+            [this] { std::filesystem::permissions(dir_->Path(), std::filesystem::perms(0555)); });
+        Child<QAction>(form1_.get(), "Addlocations1")->trigger();
+        Select(0);
+        Click("Button2"); // Delete Ash
+        Answer("", false);
+        Click("BitBtn1");
+        const QStringList kept{"Mill", "Zeb"};
+        QCOMPARE(Items(Child<QComboBox>(form1_.get(), "ComboBox1")), kept);
+        QCOMPARE(Languages(), QStringList{"English"}); // the user's copy stands for the shipped
+        Restart();
+        qunsetenv("XDG_CONFIG_HOME");
+        std::filesystem::permissions(dir_->Path(), std::filesystem::perms(0755));
+        QCOMPARE(Items(Child<QComboBox>(form1_.get(), "ComboBox1")), kept);
+        QCOMPARE(ReadWholeFile(File("NR_Engli.dat")), original_);
+        QVERIFY(FileExists(config.File("orvandel-map/NR_Engli.dat")));
     }
 
     void newFileAsksForTheLanguageAndIsListedAfterDone() {

@@ -17,11 +17,14 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QFile>
 #include <QGuiApplication>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPointer>
+#include <QRegularExpression>
 #include <QScreen>
 #include <QScrollBar>
 #include <QSlider>
@@ -29,6 +32,7 @@
 #include <QTextBrowser>
 #include <QTimer>
 #include <QWindow>
+#include <filesystem>
 #include <memory>
 
 using namespace orvd;
@@ -63,6 +67,26 @@ private slots:
         HelpViewer::Instance().SetHelpFile(QStringLiteral(ORVD_HELP_FILE));
     }
     void cleanup() { TearDown(); }
+
+    // Unpacked by root and run by a user: the program's folder cannot be written, so the
+    // settings live in the user's configuration folder, which the start says once.
+    void settingsOfAReadOnlyProgramFolderAreKeptForTheUser() {
+        std::filesystem::create_directories(dir_->File("opt"));
+        std::filesystem::permissions(dir_->File("opt"), std::filesystem::perms(0555));
+        qputenv("XDG_CONFIG_HOME", QByteArray::fromStdString(dir_->File("config")));
+        for (int speed : {40, 30}) {
+            auto form1 = OpenViewer(dir_->File("opt/ORVDMAP"), "testing");
+            auto* slider = Child<QSlider>(form1.get(), "TrackBar1");
+            QCOMPARE(slider->value(), speed == 40 ? 20 : 40);
+            slider->setValue(speed);
+        }
+        qunsetenv("XDG_CONFIG_HOME");
+        std::filesystem::permissions(dir_->File("opt"), std::filesystem::perms(0755));
+        QCOMPARE(int(dialogs_->shown.size()), 1);
+        QCOMPARE(dialogs_->shown[0].icon, QMessageBox::Information);
+        QVERIFY(dialogs_->shown[0].text.contains(
+            QString::fromStdString(dir_->File("config/orvandel-map/ORVDMAP.ini"))));
+    }
 
     void captionAndControlsAsDefined() {
         auto form = Open();
@@ -154,6 +178,54 @@ private slots:
         QTest::qWait(0);
         QCOMPARE(form->OuterSize().width(), 400);
         QCOMPARE(Child<QWidget>(form.get(), "PaintBox1")->width(), 123);
+    }
+
+    // The help names the File menu's commands as the menu reads them.
+    void helpNamesTheCommandsAsTheMenu() {
+        auto form = Open();
+        QStringList captions;
+        for (QAction* action : Child<QMenu>(form.get(), "File1")->actions())
+            captions << action->text().remove('&');
+        QFile help(QStringLiteral(ORVD_HELP_FILE));
+        QVERIFY(help.open(QIODevice::ReadOnly));
+        const QString text = QString::fromLatin1(help.readAll()).simplified();
+        QStringList named;
+        for (const auto& match : QRegularExpression("File > ([^>]*?\\.\\.\\.)").globalMatch(text))
+            named << match.captured(1);
+        QCOMPARE(named.size(), 4); // Edit..., New..., Crosshair color..., Mapborder style...
+        for (const QString& command : named)
+            QVERIFY2(captions.contains(command), qPrintable(command));
+    }
+
+    // The keys move the slider as the classic control's: down and right towards "Fast".
+    void sliderKeysMoveAsTheClassicControl() {
+        auto form = Open();
+        auto* speed = Child<QSlider>(form.get(), "TrackBar1");
+        for (const auto& [key, expected] : {std::pair{Qt::Key_PageDown, 30},
+                                            {Qt::Key_PageUp, 20},
+                                            {Qt::Key_Down, 25},
+                                            {Qt::Key_Up, 20},
+                                            {Qt::Key_Right, 25},
+                                            {Qt::Key_Left, 20},
+                                            {Qt::Key_End, 50},
+                                            {Qt::Key_Home, 10}}) {
+            QTest::keyClick(speed, key);
+            QCOMPARE(speed->value(), expected);
+        }
+    }
+
+    // A check box toggles on a click anywhere in its box, beside its caption too; screen
+    // readers reach the search box's text field, which has the focus while the user types.
+    void checkBoxesToggleOnTheirWholeBoxAndTheSearchFieldIsNamed() {
+        auto form = Open();
+        for (const char* name : {"CheckBox1", "CheckBox2"}) {
+            auto* box = Child<QCheckBox>(form.get(), name);
+            const bool before = box->isChecked();
+            QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(box->width() - 2, box->height() / 2));
+            QVERIFY2(box->isChecked() != before, name);
+        }
+        QLineEdit* field = Child<QComboBox>(form.get(), "ComboBox2")->lineEdit();
+        QCOMPARE(AccessibleText(field, QAccessible::Name), QStringLiteral("Search"));
     }
 
     void menusWithAcceleratorsAndHints() {

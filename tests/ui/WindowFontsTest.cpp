@@ -16,9 +16,12 @@
 #include "view/qt/TForm5.h"
 
 #include <QCheckBox>
+#include <QComboBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QRawFont>
 #include <QTest>
+#include <QTextLayout>
 
 using namespace orvd;
 
@@ -56,6 +59,20 @@ class WindowFontsTest : public QObject {
     Q_OBJECT
 
 private slots:
+    // The 8-point face holds a ligature that would draw "TM" as a trademark sign.
+    void lettersAreDrawnOneByOneWithoutLigatures() {
+        testing::TempDir dir;
+        TForm1 form(dir.File("ORVDMAP"), "testing");
+        for (const QFont& font : {testing::Child<QComboBox>(&form, "ComboBox2")->lineEdit()->font(),
+                                  testing::Child<QLabel>(&form, "Label1")->font()}) {
+            QTextLayout layout(QStringLiteral("UTMOST ATM, HTML: fi ffl"), font);
+            layout.beginLayout();
+            layout.createLine();
+            layout.endLayout();
+            QCOMPARE(layout.glyphRuns().value(0).glyphIndexes().size(), layout.text().size());
+        }
+    }
+
     void cleanup() {
         WindowFonts::Instance().Load(
             WindowFonts::SearchFolders(QCoreApplication::applicationDirPath() + '/'));

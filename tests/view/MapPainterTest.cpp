@@ -117,10 +117,10 @@ TEST(MapPainter, TopAndBottomStripsAndTheCrossOverTheBorder) {
     EXPECT_EQ(f.View(300, 399 - 1245 + 1025), kBluePixel);
 }
 
-TEST(MapPainter, HatchedBorderShowsTheWindowColourBetweenItsLines) {
+TEST(MapPainter, HatchedBorderShowsTheWorkspaceColourBetweenItsLines) {
     Fixture f(1600, 1424, 200, 178);
     f.options.BorderStyle = BorderPattern::Vertical;
-    f.colors.Set(SystemColorTable::kWindow, MakePixel(9, 9, 9));
+    f.colors.Set(SystemColorTable::kAppWorkSpace, MakePixel(9, 9, 9));
     f.g.ViewBuffer.Resize(386, 399, MakePixel(1, 1, 1)); // stale pixels of an earlier frame
     f.g.ViewLeft = -100;
     f.Render();
@@ -132,12 +132,32 @@ TEST(MapPainter, HatchedBorderShowsTheWindowColourBetweenItsLines) {
                 << x << "," << y;
     EXPECT_EQ(f.View(100, 0), f.map.At(0, 0));
 
-    // No border colour at all: the strip is plain window colour.
+    // No border colour at all: the strip is plain workspace colour.
     f.options.BorderColor = kColorNone;
     f.options.BorderStyle = BorderPattern::Solid;
     f.Render();
     EXPECT_EQ(f.View(4, 0), MakePixel(9, 9, 9));
     EXPECT_EQ(f.View(99, 398), MakePixel(9, 9, 9));
+}
+
+// Between the hatch lines the default white crosshair must not fade into the ground.
+TEST(MapPainter, DefaultCrosshairStandsOutOnEveryHatchedBorder) {
+    for (BorderPattern pattern :
+         {BorderPattern::Horizontal, BorderPattern::Vertical, BorderPattern::DownDiagonal,
+          BorderPattern::UpDiagonal, BorderPattern::Cross, BorderPattern::DiagonalCross}) {
+        Fixture f(1600, 1424, 200, 178);
+        f.options = MapPaintOptions{0x00FFFFFF, true, 0x0080FFFF, pattern}; // the defaults
+        f.g.ViewLeft = -1000; // the whole view is border
+        f.Render();
+        const Pixel cross = f.View(193, 199);
+        for (int y = 0; y < 399; ++y) {
+            for (int x = 0; x < 386; ++x) {
+                if (!OnCross(x, y, 193, 199)) {
+                    ASSERT_NE(f.View(x, y), cross) << int(pattern) << " " << x << "," << y;
+                }
+            }
+        }
+    }
 }
 
 TEST(MapPainter, CrosshairOptions) {

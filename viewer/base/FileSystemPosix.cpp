@@ -1,9 +1,12 @@
 #include "base/FileSystem.h"
 
+#include "base/RegularFile.h"
+
 #include <cstdio>
 #include <dirent.h>
 #include <memory>
 #include <sys/stat.h>
+#include <unistd.h>
 
 namespace orvd {
 
@@ -35,13 +38,16 @@ std::vector<std::string> ListDirectory(const std::string& directory) {
 }
 
 std::optional<std::string> ReadWholeFile(const std::string& path, std::size_t maxBytes) {
-    std::unique_ptr<std::FILE, int (*)(std::FILE*)> file(std::fopen(path.c_str(), "rb"),
-                                                         &std::fclose);
-    if (!file)
+    const int fd = OpenRegularFile(path);
+    if (fd < 0)
         return std::nullopt;
+    std::unique_ptr<std::FILE, int (*)(std::FILE*)> file(::fdopen(fd, "rb"), &std::fclose);
+    if (!file) {
+        ::close(fd);
+        return std::nullopt;
+    }
     struct stat st {};
-    if (::fstat(::fileno(file.get()), &st) != 0 || !S_ISREG(st.st_mode) ||
-        std::size_t(st.st_size) > maxBytes)
+    if (::fstat(fd, &st) != 0 || std::size_t(st.st_size) > maxBytes)
         return std::nullopt;
     std::string bytes;
     bytes.resize(std::size_t(st.st_size));

@@ -214,17 +214,27 @@ bool MatchesLocationsPattern(std::string_view fileName, std::string_view code) {
            SameTextIgnoringCase(fileName.substr(fileName.size() - kSuffix.size()), kSuffix);
 }
 
-LanguageMenu LoadFileNames(const std::string& programDir, const std::string& code) {
+LanguageMenu LoadFileNames(const std::string& programDir, const std::string& code,
+                           const std::string& userDir) {
     LanguageMenu menu;
     if (code == "TEST") {
         return menu;
     }
     menu.LanguageFiles = FindLocationsFiles(programDir, code);
+    if (!userDir.empty()) {
+        for (std::string& name : FindLocationsFiles(userDir, code)) {
+            if (std::find(menu.LanguageFiles.begin(), menu.LanguageFiles.end(), name) ==
+                menu.LanguageFiles.end()) {
+                menu.LanguageFiles.push_back(std::move(name));
+            }
+        }
+    }
     menu.Items.reserve(menu.LanguageFiles.size());
     for (std::size_t i = 0; i < menu.LanguageFiles.size(); ++i) {
         std::string displayName;
         try {
-            displayName = ReadLanguageName(programDir + menu.LanguageFiles[i]);
+            displayName =
+                ReadLanguageName(LocationsFilePath(programDir, userDir, menu.LanguageFiles[i]));
         } catch (const Error&) {
             // Too large to read: still listed, and choosing it reports the error.
         }
@@ -237,13 +247,18 @@ LanguageMenu LoadFileNames(const std::string& programDir, const std::string& cod
     return menu;
 }
 
+std::string LocationsFilePath(const std::string& programDir, const std::string& userDir,
+                              const std::string& name) {
+    return !userDir.empty() && FileExists(userDir + name) ? userDir + name : programDir + name;
+}
+
 std::optional<std::string> LanguageFilePath(const std::string& programDir,
                                             const std::vector<std::string>& languageFiles,
-                                            std::size_t tag) {
+                                            std::size_t tag, const std::string& userDir) {
     if (tag >= languageFiles.size()) {
         return std::nullopt;
     }
-    return programDir + languageFiles[tag];
+    return LocationsFilePath(programDir, userDir, languageFiles[tag]);
 }
 
 } // namespace orvd

@@ -27,13 +27,22 @@ struct LanguageMenu {
 // unreadable, and for a file above the profile layer's size cap, which is not read). Items come
 // sorted by CompareLocaleText; equal names keep search order. The code "TEST" (exact case) gives an
 // empty menu, as do a missing or unreadable directory. Never throws for file-system trouble.
-LanguageMenu LoadFileNames(const std::string& programDir, const std::string& code);
+// With a `userDir` (the user's own folder, used where the program's folder cannot be written),
+// its locations files are listed too, after those of `programDir`, each name once; a file in
+// `userDir` stands for the program folder's file of the same name (LocationsFilePath).
+LanguageMenu LoadFileNames(const std::string& programDir, const std::string& code,
+                           const std::string& userDir = {});
 
-// The full path a language item with tag `tag` loads: programDir + LanguageFiles[tag]; nothing
-// when the tag is out of range (a stale item).
+// The file a locations file name stands for: userDir + name when `userDir` is given and holds
+// such a regular file (the user's edited copy), otherwise programDir + name.
+std::string LocationsFilePath(const std::string& programDir, const std::string& userDir,
+                              const std::string& name);
+
+// The full path a language item with tag `tag` loads: LocationsFilePath of LanguageFiles[tag];
+// nothing when the tag is out of range (a stale item).
 std::optional<std::string> LanguageFilePath(const std::string& programDir,
                                             const std::vector<std::string>& languageFiles,
-                                            std::size_t tag);
+                                            std::size_t tag, const std::string& userDir = {});
 
 // True when `fileName` matches the directory-search pattern code + "_*.dat" ignoring (ASCII)
 // case: it starts with code + "_" and ends with ".dat", anything in between, also nothing. Only

@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Makes the viewer's pictures again: the splash background (a baseline JPEG, decoded by libjpeg at
-# run time), the lettering line of the splash, and the globe icon in 48, 32 and 16 pixels.
+# run time), the lettering line of the splash, and the globe icon in 16 to 256 pixels.
 # Needs ImageMagick and the DejaVu fonts (scripts/install-deps.sh installs both).
 set -euo pipefail
 cd "$(dirname "$0")"
@@ -24,19 +24,28 @@ text='Norrowen  ~  Fallowmere  ~  Brackenmoor'
     -define png:exclude-chunks=date,time PNG24:lettering.png
 rm ink.png inked.png
 
-# A globe on a stand, drawn at 96 pixels and reduced, so the small sizes stay smooth.
-"$im" -size 96x96 xc:none \
-    -fill '#8B5A2B' -stroke '#5C3A1A' -strokewidth 2 -draw 'rectangle 30,84 66,90' \
-    -draw 'rectangle 45,70 51,84' \
-    -fill none -stroke '#8B5A2B' -strokewidth 5 -draw 'arc 8,6 88,86 20,160' \
-    -fill '#2E7DC8' -stroke '#12406E' -strokewidth 3 -draw 'circle 48,40 48,6' \
-    -fill '#4CAF50' -stroke none -draw 'ellipse 38,30 12,9 0,360' -draw 'ellipse 60,50 11,13 0,360' \
-    -draw 'ellipse 34,56 7,5 0,360' \
-    -fill none -stroke '#BFE3FF' -strokewidth 1.5 -draw 'ellipse 48,40 15,34 0,360' \
-    -draw 'line 14,40 82,40' \
-    globe96.png
+# A globe on a stand, drawn at 96 pixels (the window's sizes) and at 384 (the launcher's larger
+# sizes) and reduced, so every size stays smooth.
+globe() { # SCALE OUT: the drawing of 96 pixels, SCALE times larger
+    "$im" -size $((96 * $1))x$((96 * $1)) xc:none -affine "$1,0,0,$1,0,0" \
+        -fill '#8B5A2B' -stroke '#5C3A1A' -strokewidth 2 -draw 'rectangle 30,84 66,90' \
+        -draw 'rectangle 45,70 51,84' \
+        -fill none -stroke '#8B5A2B' -strokewidth 5 -draw 'arc 8,6 88,86 20,160' \
+        -fill '#2E7DC8' -stroke '#12406E' -strokewidth 3 -draw 'circle 48,40 48,6' \
+        -fill '#4CAF50' -stroke none -draw 'ellipse 38,30 12,9 0,360' -draw 'ellipse 60,50 11,13 0,360' \
+        -draw 'ellipse 34,56 7,5 0,360' \
+        -fill none -stroke '#BFE3FF' -strokewidth 1.5 -draw 'ellipse 48,40 15,34 0,360' \
+        -draw 'line 14,40 82,40' \
+        "$2"
+}
+globe 1 globe96.png
+globe 4 globe384.png
 for size in 48 32 16; do
     "$im" globe96.png -resize ${size}x${size} -define png:exclude-chunks=date,time \
         PNG32:globe${size}.png
 done
-rm globe96.png
+for size in 256 128 64; do
+    "$im" globe384.png -resize ${size}x${size} -define png:exclude-chunks=date,time \
+        PNG32:globe${size}.png
+done
+rm globe96.png globe384.png

@@ -49,7 +49,9 @@ void RenderMainView(ViewGeometry& g, const Image* mapBitmap, const MapPaintOptio
     const bool solid = options.BorderStyle == BorderPattern::Solid;
     if (!border || !solid) {
         // Defined pixels under a hatch: no trace of an earlier frame shows between its lines.
-        const Pixel background = colors.Get(SystemColorTable::kWindow);
+        // The workspace's mid grey, not the window's white, so that the default white
+        // crosshair (and a black one) stays seen over the border.
+        const Pixel background = colors.Get(SystemColorTable::kAppWorkSpace);
         for (int i = 0; i < count; ++i)
             FillRect(buffer, strips[i], background);
     }

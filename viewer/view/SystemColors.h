@@ -13,6 +13,7 @@ namespace orvd {
 struct SystemColorTable {
     static constexpr int kCount = 25;
     static constexpr int kWindow = 5;
+    static constexpr int kAppWorkSpace = 12;
     static constexpr int kButtonFace = 15;
 
     std::array<Pixel, kCount> Colors = ClassicColors();

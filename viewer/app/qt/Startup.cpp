@@ -1,17 +1,20 @@
 #include "app/qt/Startup.h"
 
+#include "app/CommandLine.h"
 #include "app/qt/TForm1.h"
 #include "app/qt/TfSplash.h"
 #include "base/ErrorMessage.h"
 #include "base/ProgramPath.h"
 #include "base/qt/Dialogs.h"
 #include "base/qt/HelpViewer.h"
+#include "base/qt/ToolkitSettings.h"
 #include "base/qt/WindowParts.h"
 #include "editor/qt/TForm3.h"
 
 #include <QApplication>
 #include <QFile>
 #include <QLabel>
+#include <cstdio>
 #include <memory>
 
 namespace orvd {
@@ -19,7 +22,17 @@ namespace orvd {
 int RunViewer(int argc, char** argv) {
     // Taken before Qt removes the options it knows: the first argument is the first one given.
     const std::string firstArgument = argc > 1 ? argv[1] : "";
+    // Answered before Qt starts: no display is needed to ask for the version.
+    if (const auto answer = CommandLineAnswer(firstArgument, ORVD_VERSION)) {
+        std::fputs(answer->c_str(), stdout);
+        return 0;
+    }
+    // The application's title; a display name would be appended to every window's caption. Set
+    // before Qt starts, which makes it the X11 class of every window: the launchers'
+    // StartupWMClass, however the program was started.
+    QGuiApplication::setApplicationName(QString::fromLatin1(kApplicationTitle));
     QApplication app(argc, argv);
+    KeepToolkitSettingsUnwritten();
     // Menus, message boxes and tooltips in the windows' font too. Its first use loads the font
     // files and says on stderr which are missing.
     QApplication::setFont(DialogFont());
@@ -35,8 +48,6 @@ int RunViewer(int argc, char** argv) {
         fSplash->show();
         fSplash->repaint();
         QCoreApplication::processEvents();
-        // The application's title; a display name would be appended to every window's caption.
-        QGuiApplication::setApplicationName(QString::fromLatin1(kApplicationTitle));
         HelpViewer::Instance().SetHelpFile(QStringLiteral("orvd.hlp"));
         form1 = OpenViewer(programPath, firstArgument);
     } catch (const std::exception& e) {

@@ -1,6 +1,7 @@
 #include "app/qt/TForm1.h"
 
 #include "app/Settings.h"
+#include "app/SettingsLocation.h"
 #include "app/qt/TfSplash.h"
 #include "base/FileSystem.h"
 #include "base/profile/ProfileFile.h"
@@ -34,6 +35,7 @@
 #include <QSignalBlocker>
 #include <QSlider>
 #include <QTimer>
+#include <cstdlib>
 #include <memory>
 
 namespace orvd {
@@ -85,7 +87,15 @@ void TForm1::changeEvent(QEvent* event) {
 
 void TForm1::FormCreate() {
     ProgramDir = DirectoryOf(programPath_);
-    settingsPath_ = SettingsFileName(programPath_);
+    const SettingsLocation settings =
+        ChooseSettingsLocation(programPath_, std::getenv("XDG_CONFIG_HOME"), std::getenv("HOME"));
+    settingsPath_ = settings.Path;
+    settingsWritable_ = settings.Writable;
+    userDir_ = settings.Writable && DirectoryOf(settingsPath_) != ProgramDir
+                   ? DirectoryOf(settingsPath_)
+                   : std::string();
+    if (!settings.Notice.empty())
+        ShowInformationBox(this, settings.Notice);
     systemColors_ = SystemColorsFromPalette(palette());
     state_.MapBitmap.Clear();
     state_.SmallMapBitmap.Clear();
@@ -167,7 +177,9 @@ void TForm1::ChangeMap(std::string code) {
     state_.MapCode = loaded.Code;
     Calculations();
     ShowMap(this);
-    LoadNames(ResolveFileName(ProgramDir, state_.MapCode + state_.LocationsFile));
+    const std::string name = state_.MapCode + state_.LocationsFile;
+    const std::string edited = userDir_.empty() ? name : ResolveFileName(userDir_, name);
+    LoadNames(FileExists(edited) ? edited : ResolveFileName(ProgramDir, name));
 }
 
 void TForm1::ApplyLayout() {
@@ -251,6 +263,8 @@ void TForm1::DoIni(bool reading) {
             ShowErrorBox(this, message);
         return;
     }
+    if (!settingsWritable_)
+        return;
     settings.Language = settingsLanguage_;
     settings.LocationsFile = state_.LocationsFile;
     settings.AnimationSpeed = TrackBar1->value();
@@ -301,7 +315,7 @@ void TForm1::LoadNames(const std::string& path) {
 }
 
 void TForm1::LoadFileNames(const std::string& code) {
-    LanguageMenu menu = orvd::LoadFileNames(ProgramDir, code);
+    LanguageMenu menu = orvd::LoadFileNames(ProgramDir, code, userDir_);
     state_.LanguageFiles = std::move(menu.LanguageFiles);
     SelectLanguage1->clear();
     for (const LanguageItem& item : menu.Items) {
@@ -312,7 +326,7 @@ void TForm1::LoadFileNames(const std::string& code) {
 }
 
 void TForm1::LanguagesClick(std::size_t tag) {
-    if (const auto path = LanguageFilePath(ProgramDir, state_.LanguageFiles, tag))
+    if (const auto path = LanguageFilePath(ProgramDir, state_.LanguageFiles, tag, userDir_))
         LoadNames(*path);
 }
 
@@ -361,8 +375,9 @@ void TForm1::SetPickMode(bool on) {
         PaintBox1->unsetCursor();
 }
 
+// The folder the editor saves into: the user's own where the program's cannot be written.
 std::string TForm1::ProgramDirectory() const {
-    return ProgramDir;
+    return userDir_.empty() ? ProgramDir : userDir_;
 }
 
 void TForm1::PopupWhatsThis(QWidget* control, QPoint globalPos) {

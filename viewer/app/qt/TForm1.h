@@ -47,6 +47,8 @@ public:
     TForm3* Editor() const { return editor_.get(); }
 
     MainState& State() { return state_; }
+    // The settings file, beside the program or in the user's configuration folder
+    // (SettingsLocation).
     const std::string& SettingsPath() const { return settingsPath_; }
 
     // Shell commands and handlers.
@@ -129,6 +131,10 @@ private:
     std::string programPath_;
     std::string firstArgument_;
     std::string settingsPath_;
+    bool settingsWritable_ = true; // false: the start said the settings cannot be kept
+    // The folder of the settings file when it is the user's own (the program's folder cannot be
+    // written): the editor saves there, and its locations files stand for the program's.
+    std::string userDir_;
     std::string settingsLanguage_; // the "Language" value read, kept for the test map
     MainState state_;
     bool imagesCreated_ = false;

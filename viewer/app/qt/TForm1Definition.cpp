@@ -1,12 +1,14 @@
 #include "app/qt/TForm1.h"
 
 #include "base/qt/BevelPanel.h"
+#include "base/qt/CheckBox.h"
 #include "base/qt/ContextMenuRoute.h"
 #include "base/qt/Dialogs.h"
 #include "base/qt/HelpViewer.h"
 #include "base/qt/OnSignal.h"
 #include "base/qt/QtText.h"
 #include "base/qt/ScreenPlacement.h"
+#include "base/qt/TrackBar.h"
 #include "base/qt/WindowParts.h"
 #include "editor/qt/TForm3.h"
 #include "mapdata/MapTable.h"
@@ -133,6 +135,9 @@ void TForm1::BuildControls() {
     ComboBox2->setGeometry(6, 68, 209, 21);
     ComboBox2->setEditable(true);
     ComboBox2->setAccessibleName(QStringLiteral("Search"));
+    // The text field has the focus while the user types; without its own name a screen reader
+    // announces a nameless field.
+    ComboBox2->lineEdit()->setAccessibleName(ComboBox2->accessibleName());
     Label2->setBuddy(ComboBox2);
     ComboBox2->setInsertPolicy(QComboBox::NoInsert);
     // The search is for the text as typed: no found name may be filled in behind the cursor.
@@ -145,7 +150,7 @@ void TForm1::BuildControls() {
     OnSignal(ComboBox2->lineEdit(), &QLineEdit::textEdited, this, [this] { ComboBox2Change(); });
 
     Label3 = MakeLabel(Panel1, "Label3", QStringLiteral("Animation speed"), 7, 100);
-    TrackBar1 = new QSlider(Qt::Horizontal, Panel1);
+    TrackBar1 = new TrackBar(Panel1);
     TrackBar1->setObjectName("TrackBar1");
     TrackBar1->setGeometry(6, 116, 150, 33);
     TrackBar1->setAccessibleName(QStringLiteral("Animation speed"));
@@ -160,10 +165,10 @@ void TForm1::BuildControls() {
     Label4 = MakeLabel(Panel1, "Label4", QStringLiteral("Slow"), 8, 148);
     Label5 = MakeLabel(Panel1, "Label5", QStringLiteral("Fast"), 139, 148);
 
-    CheckBox1 = new QCheckBox(QStringLiteral("Animate"), Panel1);
+    CheckBox1 = new CheckBox(QStringLiteral("Animate"), Panel1);
     CheckBox1->setObjectName("CheckBox1");
     CheckBox1->setGeometry(6, 168, 73, 17);
-    CheckBox2 = new QCheckBox(QStringLiteral("Crosshairs"), Panel1);
+    CheckBox2 = new CheckBox(QStringLiteral("Crosshairs"), Panel1);
     CheckBox2->setObjectName("CheckBox2");
     CheckBox2->setGeometry(6, 186, 97, 17);
     OnSignal(CheckBox2, &QCheckBox::toggled, this, [this] { CheckBox2Click(); });

@@ -45,6 +45,12 @@ public:
     // ended) are removed first.
     virtual void Store(const std::string& path, std::string_view bytes);
 
+    // Whether Store could replace the file at `path` (following a symbolic link): a regular file
+    // with a write bit that this process may write, or no file, in a folder it may write.
+    static bool CanStore(const std::string& path);
+    // Whether Store could create a file in `folder`.
+    static bool CanStoreIn(const std::string& folder);
+
     // The error for a file above kMaxFileBytes.
     static std::string TooLargeMessage(const std::string& path);
 

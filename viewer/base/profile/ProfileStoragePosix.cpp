@@ -2,6 +2,7 @@
 
 #include "base/Error.h"
 #include "base/profile/TempFileName.h"
+#include "base/RegularFile.h"
 
 #include <cerrno>
 #include <climits>
@@ -69,7 +70,7 @@ void RemoveLeftoverTempFiles(const std::string& dir, std::string_view file) {
 } // namespace
 
 std::string ProfileStorage::Load(const std::string& path) const {
-    const int fd = open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    const int fd = OpenRegularFile(path);
     if (fd < 0) {
         return {};
     }
@@ -106,23 +107,12 @@ void ProfileStorage::Store(const std::string& path, std::string_view bytes) {
     const auto fail = [&path]() { throw Error("Unable to write to " + path); };
 
     const std::string target = ResolvedTarget(path);
+    if (!CanStore(target)) {
+        fail();
+    }
     struct stat old {};
-    bool exists = false;
-    if (stat(target.c_str(), &old) == 0) {
-        exists = true;
-        if (!S_ISREG(old.st_mode) || (old.st_mode & kAnyWriteBit) == 0 ||
-            access(target.c_str(), W_OK) != 0) {
-            fail();
-        }
-    } else if (errno != ENOENT) {
-        fail();
-    }
+    const bool exists = stat(target.c_str(), &old) == 0;
     const std::string dir = FolderOf(target);
-    struct stat dirStat {};
-    if (stat(dir.c_str(), &dirStat) != 0 || !S_ISDIR(dirStat.st_mode) ||
-        (dirStat.st_mode & kAnyWriteBit) == 0 || access(dir.c_str(), W_OK | X_OK) != 0) {
-        fail();
-    }
 
     const std::string file = target.substr(target.find_last_of('/') + 1);
     RemoveLeftoverTempFiles(dir, file);
@@ -155,6 +145,26 @@ void ProfileStorage::Store(const std::string& path, std::string_view bytes) {
         unlink(temp.c_str());
         fail();
     }
+}
+
+bool ProfileStorage::CanStore(const std::string& path) {
+    const std::string target = ResolvedTarget(path);
+    struct stat old {};
+    if (stat(target.c_str(), &old) == 0) {
+        if (!S_ISREG(old.st_mode) || (old.st_mode & kAnyWriteBit) == 0 ||
+            access(target.c_str(), W_OK) != 0) {
+            return false;
+        }
+    } else if (errno != ENOENT) {
+        return false;
+    }
+    return CanStoreIn(FolderOf(target));
+}
+
+bool ProfileStorage::CanStoreIn(const std::string& folder) {
+    struct stat st {};
+    return stat(folder.c_str(), &st) == 0 && S_ISDIR(st.st_mode) &&
+           (st.st_mode & kAnyWriteBit) != 0 && access(folder.c_str(), W_OK | X_OK) == 0;
 }
 
 bool ProfileStorage::WriteAll(int fd, std::string_view bytes) {

@@ -86,6 +86,34 @@ std::string ProfileStorage::Load(const std::string& path) const {
     return bytes;
 }
 
+bool ProfileStorage::CanStore(const std::string& path) {
+    const DWORD attributes = ::GetFileAttributesA(path.c_str());
+    if (attributes != INVALID_FILE_ATTRIBUTES) {
+        if (attributes & (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_READONLY))
+            return false;
+    } else if (::GetLastError() != ERROR_FILE_NOT_FOUND) {
+        return false;
+    }
+    return CanStoreIn(DirectoryOf(path));
+}
+
+// Windows' rights on a folder are in its access list, which only an attempt answers for sure: a
+// file of our own is created there and goes again when its handle is closed.
+bool ProfileStorage::CanStoreIn(const std::string& folder) {
+    const DWORD attributes = ::GetFileAttributesA(folder.c_str());
+    if (attributes == INVALID_FILE_ATTRIBUTES || !(attributes & FILE_ATTRIBUTE_DIRECTORY))
+        return false;
+    const std::string probe =
+        InFolder(folder, TempFileName("store-check", long(::GetCurrentProcessId()), 0));
+    const HANDLE handle =
+        ::CreateFileA(probe.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
+                      FILE_ATTRIBUTE_TEMPORARY | FILE_FLAG_DELETE_ON_CLOSE, nullptr);
+    if (handle == INVALID_HANDLE_VALUE)
+        return false;
+    ::CloseHandle(handle);
+    return true;
+}
+
 // The read-only attribute makes a file read-only as missing write bits do on POSIX. A folder's
 // read-only attribute is not asked: Windows sets it on folders only to mark them as customised,
 // and a folder that cannot be written to refuses the temporary file instead.

@@ -34,6 +34,13 @@ void ShowErrorBox(QWidget* parent, const std::string& message) {
     Dialogs().ExecModal(box);
 }
 
+void ShowInformationBox(QWidget* parent, const std::string& message) {
+    QMessageBox box(QMessageBox::Information, QString::fromLatin1(kApplicationTitle),
+                    FromAnsi(message), QMessageBox::Ok, parent);
+    box.setObjectName("InformationBox");
+    Dialogs().ExecModal(box);
+}
+
 void RunHandler(QWidget* parent, const std::function<void()>& body) {
     try {
         body();

@@ -28,6 +28,9 @@ void SetDialogs(DialogSeam* seam);
 // full stop rule of ErrorBoxText. `message` is 8-bit text.
 void ShowErrorBox(QWidget* parent, const std::string& message);
 
+// A notice with the application's caption, an information icon and OK; `message` is 8-bit text.
+void ShowInformationBox(QWidget* parent, const std::string& message);
+
 // Runs an event handler's body; an error that leaves it is shown in the standard error box and
 // the program goes on.
 void RunHandler(QWidget* parent, const std::function<void()>& body);

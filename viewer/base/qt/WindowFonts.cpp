@@ -112,6 +112,9 @@ QFont WindowFonts::Font(const QString& family, int pixels, bool italic) const {
     font.setItalic(italic);
     // Widths as the classic text calls measure them: whole hinted advances, no kerning.
     font.setKerning(false);
+    // Nor ligatures: the 8-point face would draw "TM" as a trademark sign. Latin text needs no
+    // shaping, so without it each character is its own glyph.
+    font.setStyleStrategy(QFont::StyleStrategy(font.styleStrategy() | QFont::PreferNoShaping));
     font.setHintingPreference(QFont::PreferFullHinting);
     return font;
 }

@@ -24,22 +24,34 @@ template <class Handle> bool ChoiceListBox::ReportChange(Handle handle) {
     return false;
 }
 
+// Only the left button chooses: the right one opens "What's this?" over the list as it is, and
+// the view would otherwise select the item under the pointer first.
 void ChoiceListBox::mousePressEvent(QMouseEvent* event) {
-    pressedRow_ =
-        event->button() == Qt::LeftButton ? indexAt(event->position().toPoint()).row() : -1;
+    if (event->button() != Qt::LeftButton) {
+        event->accept();
+        return;
+    }
+    pressedRow_ = indexAt(event->position().toPoint()).row();
     pressChose_ = ReportChange([&] { QListWidget::mousePressEvent(event); });
 }
 
 void ChoiceListBox::mouseMoveEvent(QMouseEvent* event) {
+    if (event->buttons() != Qt::NoButton && !(event->buttons() & Qt::LeftButton)) {
+        event->accept();
+        return;
+    }
     if (ReportChange([&] { QListWidget::mouseMoveEvent(event); }))
         pressChose_ = true;
 }
 
 void ChoiceListBox::mouseReleaseEvent(QMouseEvent* event) {
+    if (event->button() != Qt::LeftButton) {
+        event->accept();
+        return;
+    }
     const bool chose = ReportChange([&] { QListWidget::mouseReleaseEvent(event); });
     const int row = indexAt(event->position().toPoint()).row();
-    if (!chose && !pressChose_ && event->button() == Qt::LeftButton && row >= 0 &&
-        row == pressedRow_ && row == SelectedRow())
+    if (!chose && !pressChose_ && row >= 0 && row == pressedRow_ && row == SelectedRow())
         emit Chosen(row);
     pressedRow_ = -1;
     pressChose_ = false;

@@ -3,6 +3,7 @@
 #include "base/FileSystem.h"
 #include "base/qt/Dialogs.h"
 #include "base/qt/QtText.h"
+#include "editor/qt/NameOnlyIconProvider.h"
 
 #include <QMessageBox>
 
@@ -13,6 +14,7 @@ LocationsSaveDialog::LocationsSaveDialog(const std::string& folder, const std::s
     : QFileDialog(parent) {
     setObjectName("SaveDialog1");
     setOption(QFileDialog::DontUseNativeDialog);
+    setIconProvider(&NameOnlyIconProvider::Instance());
     setOption(QFileDialog::DontConfirmOverwrite); // asked in accept()
     setAcceptMode(QFileDialog::AcceptSave);
     setFileMode(QFileDialog::AnyFile);

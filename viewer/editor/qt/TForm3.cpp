@@ -2,6 +2,7 @@
 
 #include "base/ErrorMessage.h"
 #include "base/profile/ProfileFile.h"
+#include "base/profile/ProfileStorage.h"
 #include "base/qt/ContextMenuRoute.h"
 #include "base/qt/Dialogs.h"
 #include "base/qt/HelpViewer.h"
@@ -22,6 +23,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMessageBox>
+#include <QMoveEvent>
 #include <QPushButton>
 #include <QScreen>
 #include <QSignalBlocker>
@@ -216,11 +218,24 @@ void TForm3::showEvent(QShowEvent* event) {
         Forward([this] { FormShow(); });
 }
 
-void TForm3::FormShow() {
+void TForm3::PlaceTopRight() {
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {
         const int outerWidth = std::max(frameGeometry().width(), width());
         move(screen->geometry().width() - outerWidth - 4, 4);
     }
+}
+
+void TForm3::moveEvent(QMoveEvent* event) {
+    QDialog::moveEvent(event);
+    if (placeWithFrame_ && frameGeometry() != geometry()) {
+        placeWithFrame_ = false;
+        PlaceTopRight();
+    }
+}
+
+void TForm3::FormShow() {
+    PlaceTopRight();
+    placeWithFrame_ = frameGeometry() == geometry();
     editor_.FormShow();
     // Set here only: a failed Done keeps the caption the dialog was opened with.
     SetCaption(*this, FromAnsi(editor_.Caption()));
@@ -250,6 +265,10 @@ void TForm3::FormDestroy() {
     if (destroyed_)
         return;
     destroyed_ = true;
+    // The main window writes the same file right after: a file that cannot be written is
+    // reported by it (or was at the start), once.
+    if (!ProfileStorage::CanStore(settingsPath_))
+        return;
     RunHandler(this, [this] {
         ProfileFile settings(settingsPath_);
         WriteAskBackup(settings, editor_.AskBackup);

@@ -42,6 +42,7 @@ public:
 
 protected:
     void showEvent(QShowEvent* event) override;
+    void moveEvent(QMoveEvent* event) override;
     // Every way of closing (Done, Cancel, Escape, the close button) ends here.
     void done(int result) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -52,6 +53,8 @@ private:
     void BuildControls();
     void FormCreate();
     void FormShow();
+    // Puts the frame's top right corner 4 pixels from the screen's top and right edges.
+    void PlaceTopRight();
     void FormDestroy();
     void BitBtn1Click();
     // Runs a handler of the core and shows its result.
@@ -80,6 +83,9 @@ private:
     ChoiceListBox* ListBox1 = nullptr;
     QPushButton* BitBtn1 = nullptr;
     QPushButton* BitBtn2 = nullptr;
+    // Set while the editor was placed before its frame was known (the first showing under a
+    // window manager): it is placed again once the frame arrives.
+    bool placeWithFrame_ = false;
 };
 
 } // namespace orvd

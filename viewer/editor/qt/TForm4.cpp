@@ -1,5 +1,6 @@
 #include "editor/qt/TForm4.h"
 
+#include "base/qt/CheckBox.h"
 #include "base/qt/QtText.h"
 #include "base/qt/WindowParts.h"
 
@@ -34,7 +35,7 @@ TForm4::TForm4(const std::string& backupFileName, QWidget* owner)
     Bevel1->setObjectName("Bevel1");
     Bevel1->setFrameStyle(QFrame::HLine | QFrame::Sunken);
     Bevel1->setGeometry(8, 58, 215, 2);
-    CheckBox1 = new QCheckBox(QStringLiteral("Show this message next time."), this);
+    CheckBox1 = new CheckBox(QStringLiteral("Show this message next time."), this);
     CheckBox1->setObjectName("CheckBox1");
     CheckBox1->setGeometry(8, 64, 215, 17);
     CheckBox1->setChecked(true);
