@@ -1,7 +1,9 @@
 #include "base/ImageMemory.h"
 
 #include <algorithm>
+#include <cstddef>
 #include <cstdlib>
+#include <limits>
 #include <new>
 #include <sys/mman.h>
 
@@ -11,6 +13,10 @@ namespace orvd {
 // few dozen page faults instead of sixteen thousand.
 void* AllocateImageMemory(std::size_t bytes) {
     constexpr std::size_t kHugePage = std::size_t(2) << 20;
+    // No block of half the address space can be had; refusing it here also keeps the rounding
+    // below from wrapping round to a small block.
+    if (bytes > std::size_t(std::numeric_limits<std::ptrdiff_t>::max() / 2))
+        throw std::bad_alloc();
     bytes = std::max<std::size_t>(bytes, 1);
     void* memory = nullptr;
     if (bytes >= 2 * kHugePage) {
