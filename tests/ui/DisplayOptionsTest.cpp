@@ -2,8 +2,9 @@
 #include "JpegWriter.h"
 #include "ScriptedDialogs.h"
 #include "TempDir.h"
+#include "ViewerFixture.h"
 #include "WidgetLookup.h"
-#include "app/TForm1.h"
+#include "app/qt/TForm1.h"
 #include "base/FileSystem.h"
 #include "view/qt/QtSystemColors.h"
 #include "view/qt/TForm5.h"
@@ -36,10 +37,8 @@ constexpr std::uint8_t kItemRows[7][8] = {{},
 
 } // namespace
 
-class DisplayOptionsTest : public QObject {
+class DisplayOptionsTest : public QObject, protected testing::ViewerFixture {
     Q_OBJECT
-    std::unique_ptr<testing::TempDir> dir_;
-    std::unique_ptr<testing::ScriptedDialogs> dialogs_;
     std::unique_ptr<TForm1> form1_;
     SystemColorTable colors_;
     QRgb preset_ = 0; // the colour a chooser was last preset with
@@ -135,18 +134,16 @@ class DisplayOptionsTest : public QObject {
 
 private slots:
     void init() {
-        dir_ = std::make_unique<testing::TempDir>();
-        dialogs_ = std::make_unique<testing::ScriptedDialogs>();
+        SetUp();
         // A 300 x 200 map in the 386 x 399 view: the border lies right of x 300 and below y 200.
         testing::WriteFile(dir_->File("NR.map"), testing::EncodeJpeg(Image(300, 200, kRed)));
-        form1_ = std::make_unique<TForm1>(dir_->File("ORVDMAP"), "");
+        form1_ = OpenViewer(dir_->File("ORVDMAP"), "");
         form1_->show();
         colors_ = SystemColorsFromPalette(form1_->palette());
     }
     void cleanup() {
         form1_.reset();
-        dialogs_.reset();
-        dir_.reset();
+        TearDown();
     }
 
     void okByEnterCopiesPatternAndColourToTheViewAndTheSettings() {

@@ -3,8 +3,9 @@
 #include "JpegWriter.h"
 #include "ScriptedDialogs.h"
 #include "TempDir.h"
+#include "ViewerFixture.h"
 #include "WidgetLookup.h"
-#include "app/TForm1.h"
+#include "app/qt/TForm1.h"
 #include "base/FileSystem.h"
 #include "base/qt/HelpViewer.h"
 #include "editor/qt/LocationsSaveDialog.h"
@@ -52,13 +53,11 @@ QStringList Items(const QComboBox* box) {
 
 } // namespace
 
-class EditorWindowTest : public QObject {
+class EditorWindowTest : public QObject, protected testing::ViewerFixture {
     Q_OBJECT
 
-    std::unique_ptr<TempDir> dir_;
-    std::unique_ptr<ScriptedDialogs> dialogs_;
     std::unique_ptr<TForm1> form1_;
-    std::unique_ptr<TForm3> form3_;
+    TForm3* form3_ = nullptr; // owned by form1_
     const std::string original_ = "[PROPERTIES]\r\nlanguage=English\r\n; note\r\n[DATA]\r\n"
                                   "Zeb=900,800\r\nAsh=100,200\r\nMill=500,600\r\n[Extra]\r\nk=v";
 
@@ -67,7 +66,7 @@ class EditorWindowTest : public QObject {
     QSize noticeSize_;
 
     std::string File(const char* name) const { return dir_->File(name); }
-    template <class T> T* F3(const char* name) { return Child<T>(form3_.get(), name); }
+    template <class T> T* F3(const char* name) { return Child<T>(form3_, name); }
     void Click(const char* button) { QTest::mouseClick(F3<QPushButton>(button), Qt::LeftButton); }
     void Type(const char* edit, const char* text) {
         F3<QLineEdit>(edit)->clear();
@@ -136,13 +135,10 @@ class EditorWindowTest : public QObject {
     }
     // Ends the program (which writes its settings), runs `between`, and starts it again.
     void Restart(const std::function<void()>& between = [] {}) {
-        form3_.reset();
         form1_.reset();
         between();
-        form1_ = std::make_unique<TForm1>(File("ORVDMAP"), "");
-        form3_ = std::make_unique<TForm3>(form1_->SettingsPath(), form1_.get());
-        form1_->show();
-        QTest::qWait(0);
+        form1_ = StartViewer();
+        form3_ = form1_->Editor();
     }
     QStringList Languages() {
         QStringList languages;
@@ -153,19 +149,14 @@ class EditorWindowTest : public QObject {
 
 private slots:
     void init() {
-        dir_ = std::make_unique<TempDir>();
-        dialogs_ = std::make_unique<ScriptedDialogs>();
+        SetUp();
         WriteFile(File("NR_Engli.dat"), original_);
-        form1_ = std::make_unique<TForm1>(File("ORVDMAP"), "");
-        form3_ = std::make_unique<TForm3>(form1_->SettingsPath(), form1_.get());
-        form1_->show();
-        QTest::qWait(0);
+        form1_ = StartViewer();
+        form3_ = form1_->Editor();
     }
     void cleanup() {
-        form3_.reset();
         form1_.reset();
-        dialogs_.reset();
-        dir_.reset();
+        TearDown();
     }
 
     void editSelectPickApplyAddDeleteAndSaveWithBackup() {
@@ -193,7 +184,7 @@ private slots:
                 !F3<QPushButton>("Button4")->isEnabled());
 
         // The Y field's focus turns the main view into a picker of both coordinates.
-        Activate(form3_.get());
+        Activate(form3_);
         QTest::mouseClick(F3<QLineEdit>("Edit3"), Qt::LeftButton);
         auto* paintBox = Child<QWidget>(form1_.get(), "PaintBox1");
         QVERIFY(form1_->State().PickMode);
@@ -205,7 +196,7 @@ private slots:
         QCOMPARE(F3<QLineEdit>("Edit2")->text(), QString::number(307 + 10));
         QCOMPARE(F3<QLineEdit>("Edit3")->text(), QString::number(401 + 20));
         QVERIFY(F3<QPushButton>("Button4")->isEnabled());
-        Activate(form3_.get());
+        Activate(form3_);
         Click("Button4"); // Apply: the focus leaves the field
         QVERIFY(!form1_->State().PickMode);
         QCOMPARE(paintBox->cursor().shape(), Qt::ArrowCursor);
@@ -257,7 +248,7 @@ private slots:
     void controlsAreNamedAndShiftF10OpensWhatsThis() {
         HelpViewer::Instance().SetHelpFile(QStringLiteral(ORVD_HELP_FILE));
         Child<QAction>(form1_.get(), "Addlocations1")->trigger();
-        Activate(form3_.get());
+        Activate(form3_);
         auto* menu = Child<QMenu>(form1_.get(), "PopupMenu1");
         struct Case {
             const char* control;

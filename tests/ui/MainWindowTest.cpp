@@ -2,9 +2,10 @@
 #include "JpegWriter.h"
 #include "ScriptedDialogs.h"
 #include "TempDir.h"
+#include "ViewerFixture.h"
 #include "WidgetLookup.h"
-#include "app/TForm1.h"
-#include "app/TfSplash.h"
+#include "app/qt/TForm1.h"
+#include "app/qt/TfSplash.h"
 #include "base/qt/HelpViewer.h"
 #include "base/qt/WindowFonts.h"
 
@@ -47,29 +48,17 @@ QStringList MenuTexts(QMenu* menu) {
 
 } // namespace
 
-class MainWindowTest : public QObject {
+class MainWindowTest : public QObject, protected testing::ViewerFixture {
     Q_OBJECT
 
-    std::unique_ptr<TempDir> dir_;
-    std::unique_ptr<ScriptedDialogs> dialogs_;
-
-    std::unique_ptr<TForm1> Open(const char* argument = "testing") {
-        auto form = std::make_unique<TForm1>(dir_->File("ORVDMAP"), argument);
-        form->show();
-        QTest::qWait(0);
-        return form;
-    }
+    std::unique_ptr<TForm1> Open(const char* argument = "testing") { return StartViewer(argument); }
 
 private slots:
     void init() {
-        dir_ = std::make_unique<TempDir>();
-        dialogs_ = std::make_unique<ScriptedDialogs>();
+        SetUp();
         HelpViewer::Instance().SetHelpFile(QStringLiteral(ORVD_HELP_FILE));
     }
-    void cleanup() {
-        dialogs_.reset();
-        dir_.reset();
-    }
+    void cleanup() { TearDown(); }
 
     void captionAndControlsAsDefined() {
         auto form = Open();

@@ -2,8 +2,9 @@
 #include "JpegWriter.h"
 #include "ScriptedDialogs.h"
 #include "TempDir.h"
+#include "ViewerFixture.h"
 #include "WidgetLookup.h"
-#include "app/TForm1.h"
+#include "app/qt/TForm1.h"
 #include "base/FileSystem.h"
 #include "base/qt/QtText.h"
 #include "editor/qt/TForm3.h"
@@ -36,29 +37,23 @@ std::string ReadText(const std::string& path) {
 
 } // namespace
 
-class MapWindowTest : public QObject {
+class MapWindowTest : public QObject, protected testing::ViewerFixture {
     Q_OBJECT
-
-    std::unique_ptr<TempDir> dir_;
-    std::unique_ptr<ScriptedDialogs> dialogs_;
 
     // The main window and the editor dialog, as the start-up creates them.
     struct Program {
         std::unique_ptr<TForm1> form1;
-        std::unique_ptr<TForm3> form3;
+        TForm3* form3 = nullptr; // owned by form1
         void Exit() {
             form1->findChild<QAction*>("Exit1")->trigger();
-            form3.reset();
             form1.reset();
         }
     };
 
     Program Start(const char* argument = "") {
         Program p;
-        p.form1 = std::make_unique<TForm1>(dir_->File("ORVDMAP"), argument);
-        p.form3 = std::make_unique<TForm3>(p.form1->SettingsPath(), p.form1.get());
-        p.form1->show();
-        QTest::qWait(0);
+        p.form1 = StartViewer(argument);
+        p.form3 = p.form1->Editor();
         return p;
     }
 
@@ -67,14 +62,8 @@ class MapWindowTest : public QObject {
     }
 
 private slots:
-    void init() {
-        dir_ = std::make_unique<TempDir>();
-        dialogs_ = std::make_unique<ScriptedDialogs>();
-    }
-    void cleanup() {
-        dialogs_.reset();
-        dir_.reset();
-    }
+    void init() { SetUp(); }
+    void cleanup() { TearDown(); }
 
     void withoutSettingsStartsWithDefaultsAndExitWritesEveryKey() {
         Program p = Start();

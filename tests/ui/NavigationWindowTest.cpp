@@ -2,8 +2,9 @@
 #include "JpegWriter.h"
 #include "ScriptedDialogs.h"
 #include "TempDir.h"
+#include "ViewerFixture.h"
 #include "WidgetLookup.h"
-#include "app/TForm1.h"
+#include "app/qt/TForm1.h"
 #include "base/FileSystem.h"
 #include "mapdata/JpegDecoder.h"
 
@@ -44,11 +45,9 @@ void TypeKeys(QWindow* window, const char* text) {
 
 } // namespace
 
-class NavigationWindowTest : public QObject {
+class NavigationWindowTest : public QObject, protected testing::ViewerFixture {
     Q_OBJECT
 
-    std::unique_ptr<TempDir> dir_;
-    std::unique_ptr<ScriptedDialogs> dialogs_;
     Image map_, small_; // the pictures as the program decodes them
 
     // Map 1600 x 1424 with its overview (scale 0.125), three locations, no crosshair.
@@ -63,10 +62,7 @@ class NavigationWindowTest : public QObject {
         WriteFile(dir_->File("NR_Engli.dat"),
                   "[PROPERTIES]\r\nlanguage=English\r\n[DATA]\r\nNorthgate=300,250\r\n"
                   "Stonebridge=1200,1000\r\nEastmarch=900,700\r\n");
-        auto form = std::make_unique<TForm1>(dir_->File("ORVDMAP"), "");
-        form->show();
-        QTest::qWait(0);
-        return form;
+        return StartViewer();
     }
 
     // The main view on the screen shows the map 1:1 at the view's position, border beyond it.
@@ -97,14 +93,8 @@ class NavigationWindowTest : public QObject {
     }
 
 private slots:
-    void init() {
-        dir_ = std::make_unique<TempDir>();
-        dialogs_ = std::make_unique<ScriptedDialogs>();
-    }
-    void cleanup() {
-        dialogs_.reset();
-        dir_.reset();
-    }
+    void init() { SetUp(); }
+    void cleanup() { TearDown(); }
 
     void choosingALocationWithKeyboardOrMouseCentresIt() {
         auto f = Start("Animate=0\r\n");

@@ -6,8 +6,9 @@
 #include "ScriptedDialogs.h"
 #include "TempDir.h"
 #include "WidgetLookup.h"
-#include "app/TForm1.h"
-#include "app/TfSplash.h"
+#include "app/qt/Startup.h"
+#include "app/qt/TForm1.h"
+#include "app/qt/TfSplash.h"
 #include "base/FileSystem.h"
 #include "editor/qt/TForm3.h"
 #include "editor/qt/TForm4.h"
@@ -121,14 +122,14 @@ private slots:
         testing::ScriptedDialogs dialogs;
         TfSplash splash;
         splash.SetText(splash.Label7(), "Loading...");
-        TForm1 form1(dir.File("ORVDMAP"), "testing");
-        TForm3 form3(form1.SettingsPath(), &form1);
+        const std::unique_ptr<TForm1> form1 = OpenViewer(dir.File("ORVDMAP"), "testing");
+        TForm3& form3 = *form1->Editor();
         const QString longName = "A_file_of_places_named_at_great_length_by_its_maker.da~";
         TForm4 notice(longName.toStdString(), &form3);
         ColorValue colour = 0;
         BorderPattern pattern = BorderPattern::Solid;
-        TForm5 form5(&form1, colour, pattern, SystemColorTable{});
-        for (QWidget* window : QList<QWidget*>{&splash, &form1, &form3, &notice, &form5})
+        TForm5 form5(form1.get(), colour, pattern, SystemColorTable{});
+        for (QWidget* window : QList<QWidget*>{&splash, form1.get(), &form3, &notice, &form5})
             QVERIFY2(CutTexts(window).isEmpty(), WithFontNote(CutTexts(window).join(", ")));
         auto* backup = testing::Child<QLabel>(&notice, "Label2");
         QVERIFY(backup->text().endsWith(".da~") && backup->toolTip() == longName);

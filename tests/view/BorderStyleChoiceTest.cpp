@@ -23,6 +23,8 @@ TEST(BorderStyleChoice, OpensOnTheMainValuesAndOnlyCopyBackChangesThem) {
     reopened.CopyBack(colour, style);
     EXPECT_EQ(colour, 0x000000FFu);
     EXPECT_EQ(BorderStyleChoice(colour, style, kWhitePixel).SelectedItem(), 4);
+    EXPECT_EQ(kBorderStyleCaptions[4], "Diagonal 1");
+    EXPECT_EQ(kBorderStyleCaptions[6], "Diagonal Cross");
 }
 
 } // namespace

@@ -1,5 +1,7 @@
 #include "base/BorderPattern.h"
 
+#include <array>
+
 namespace orvd {
 
 namespace {

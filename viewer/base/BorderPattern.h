@@ -1,8 +1,6 @@
 #pragma once
 
-#include <array>
 #include <cstdint>
-#include <string_view>
 
 namespace orvd {
 
@@ -24,9 +22,5 @@ BorderPattern PatternFromCode(std::int32_t code);
 
 // The exact inverse: 0 to 6.
 std::int32_t CodeFromPattern(BorderPattern pattern);
-
-// Item captions of the border dialog's list, in code order.
-inline constexpr std::array<std::string_view, 7> kBorderStyleCaptions = {
-    "Solid", "Horizontal", "Vertical", "Cross", "Diagonal 1", "Diagonal 2", "Diagonal Cross"};
 
 } // namespace orvd

@@ -6,6 +6,8 @@
 
 namespace orvd {
 
+// The integer-text rule and nothing else; the unit keeps the name the program's design gives it.
+
 // Integer text, the one rule for numbers in data files and in the editor's fields: any number
 // of leading spaces (the space character only), then either an optional "+" or "-" and decimal
 // digits whose value lies in -2147483647..2147483647, or "$" and hexadecimal digits (either

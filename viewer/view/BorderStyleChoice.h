@@ -6,7 +6,14 @@
 #include "base/Rect.h"
 #include "view/SystemColors.h"
 
+#include <array>
+#include <string_view>
+
 namespace orvd {
+
+// Item captions of the border dialog's list, in code order.
+inline constexpr std::array<std::string_view, 7> kBorderStyleCaptions = {
+    "Solid", "Horizontal", "Vertical", "Cross", "Diagonal 1", "Diagonal 2", "Diagonal Cross"};
 
 // The border dialog's working copies and its example picture. It starts from the main window's
 // values and changes them only in CopyBack (OK); dropping it is the cancel.

@@ -2,7 +2,9 @@
 
 #include "base/qt/WindowFonts.h"
 
+#include <QComboBox>
 #include <QLabel>
+#include <QPushButton>
 
 namespace orvd {
 
@@ -16,6 +18,18 @@ QLabel* MakeLabel(QWidget* parent, const char* name, const QString& text, int x,
     label->move(x, y);
     SetLabelText(label, text);
     return label;
+}
+
+QPushButton* MakeButton(QWidget* parent, const char* name, const QString& text,
+                        const QRect& geometry) {
+    auto* button = new QPushButton(text, parent);
+    button->setObjectName(name);
+    button->setGeometry(geometry);
+    return button;
+}
+
+void DropListBelowBox(QComboBox* box) {
+    box->setStyleSheet(QStringLiteral("QComboBox { combobox-popup: 0; }"));
 }
 
 void SetLabelText(QLabel* label, const QString& text, int right, Overflow overflow) {

@@ -3,7 +3,10 @@
 #include <QFont>
 #include <QString>
 
+class QComboBox;
 class QLabel;
+class QPushButton;
+class QRect;
 class QWidget;
 
 namespace orvd {
@@ -14,6 +17,14 @@ QFont DialogFont();
 
 // A label at (x, y) in `parent`, sized to its text as SetLabelText does.
 QLabel* MakeLabel(QWidget* parent, const char* name, const QString& text, int x, int y);
+
+// A push button at `geometry` in `parent`.
+QPushButton* MakeButton(QWidget* parent, const char* name, const QString& text,
+                        const QRect& geometry);
+
+// Styles drop a list that cannot be typed in as a menu of every row over the box; this one
+// drops below its box as a plain list, as the classic window system's does.
+void DropListBelowBox(QComboBox* box);
 
 // How a text that does not fit gives way: shortened with "..." at its end or in its middle, or
 // (for lettering, whose words all count) drawn smaller, down to 3/4 of its size, and only then

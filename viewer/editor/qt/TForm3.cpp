@@ -3,7 +3,7 @@
 #include "base/Error.h"
 #include "base/ErrorMessage.h"
 #include "base/profile/ProfileFile.h"
-#include "base/qt/ContextMenuKey.h"
+#include "base/qt/ContextMenuRoute.h"
 #include "base/qt/Dialogs.h"
 #include "base/qt/HelpViewer.h"
 #include "base/qt/QtText.h"
@@ -30,16 +30,7 @@
 
 namespace orvd {
 
-TForm3* Form3 = nullptr;
-
 namespace {
-
-EditorWindowHost& HostOf(QWidget* owner) {
-    auto* host = dynamic_cast<EditorWindowHost*>(owner);
-    if (!host)
-        throw Error("The location editor needs the main window as its owner");
-    return *host;
-}
 
 void ShowText(QLineEdit* edit, const std::string& text) {
     const QString shown = FromAnsi(text);
@@ -86,24 +77,21 @@ private:
     TForm3* form_;
 };
 
-TForm3::TForm3(std::string settingsPath, QWidget* owner)
-    : QDialog(owner, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                         Qt::WindowCloseButtonHint | Qt::WindowContextHelpButtonHint),
-      settingsPath_(std::move(settingsPath)), host_(HostOf(owner)), editor_(host_) {
+TForm3::TForm3(std::string settingsPath, EditorWindowHost& host)
+    : QDialog(host.Window(), Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                                 Qt::WindowCloseButtonHint | Qt::WindowContextHelpButtonHint),
+      settingsPath_(std::move(settingsPath)), host_(host), editor_(host_) {
     setObjectName("Form3");
     setWindowTitle(QStringLiteral("Edit"));
     setModal(false);
     setFont(DialogFont());
     setFixedSize(360, 200);
     BuildControls();
-    Form3 = this;
     RunHandler(this, [this] { FormCreate(); });
 }
 
 TForm3::~TForm3() {
     FormDestroy();
-    if (Form3 == this)
-        Form3 = nullptr;
 }
 
 void TForm3::BuildControls() {
@@ -119,9 +107,7 @@ void TForm3::BuildControls() {
     };
     const auto button = [this](const char* name, const char* text, const char* hint,
                                const QRect& geometry, int context) {
-        auto* b = new QPushButton(QString::fromLatin1(text), this);
-        b->setObjectName(name);
-        b->setGeometry(geometry);
+        QPushButton* b = MakeButton(this, name, QString::fromLatin1(text), geometry);
         b->setToolTip(QString::fromLatin1(hint));
         SetHelpContext(b, context);
         b->setAutoDefault(false); // Enter in a field presses nothing
@@ -169,12 +155,7 @@ void TForm3::BuildControls() {
     for (QWidget* control : order) {
         // The main window's "What's this?" menu (the right button, the Menu key, Shift+F10),
         // and the title bar's help button.
-        ContextMenuKey::Install(control);
-        control->setContextMenuPolicy(Qt::CustomContextMenu);
-        connect(control, &QWidget::customContextMenuRequested, this,
-                [this, control](const QPoint& pos) {
-                    host_.PopupWhatsThis(control, control->mapToGlobal(pos));
-                });
+        RouteContextMenu(control, [this](QWidget* c, QPoint at) { host_.PopupWhatsThis(c, at); });
         control->installEventFilter(this);
     }
 

@@ -24,9 +24,8 @@ class EditorWindowHost;
 class TForm3 : public QDialog, public CoordinatePicker {
     Q_OBJECT
 public:
-    // `owner` is the main window and must implement EditorWindowHost (orvd::Error otherwise).
-    // Sets Form3.
-    TForm3(std::string settingsPath, QWidget* owner);
+    // `host` is the main window, which owns the dialog.
+    TForm3(std::string settingsPath, EditorWindowHost& host);
     ~TForm3() override; // runs FormDestroy
 
     bool AskBackup() const { return editor_.AskBackup; }
@@ -82,8 +81,5 @@ private:
     QPushButton* BitBtn1 = nullptr;
     QPushButton* BitBtn2 = nullptr;
 };
-
-// The editor dialog of the running program, or null.
-extern TForm3* Form3;
 
 } // namespace orvd

@@ -50,4 +50,14 @@ void MapBox::mouseMoveEvent(QMouseEvent* event) {
     emit moved(event);
 }
 
+MapBox* MakeMapBox(QWidget* parent, const char* name, const QRect& geometry, const Image* image,
+                   std::function<void(MapBox*)> paint) {
+    auto* box = new MapBox(parent);
+    box->setObjectName(name);
+    box->setGeometry(geometry);
+    box->SetImage(image);
+    box->SetPaintHandler(std::move(paint));
+    return box;
+}
+
 } // namespace orvd

@@ -45,4 +45,9 @@ private:
     bool pressedInside_ = false;
 };
 
+// A box named `name` at `geometry` in `parent` that shows `image` and has `paint` as its paint
+// handler.
+MapBox* MakeMapBox(QWidget* parent, const char* name, const QRect& geometry, const Image* image,
+                   std::function<void(MapBox*)> paint);
+
 } // namespace orvd

@@ -1,6 +1,7 @@
 #include "view/qt/TForm5.h"
 
 #include "base/qt/Dialogs.h"
+#include "base/qt/OnSignal.h"
 #include "base/qt/WindowParts.h"
 #include "view/qt/ColorChooser.h"
 #include "view/qt/MapBox.h"
@@ -16,13 +17,6 @@ namespace {
 constexpr int kClientWidth = 301;
 constexpr int kClientHeight = 156;
 constexpr QPoint kScreenPosition(367, 197);
-
-QPushButton* MakeButton(QWidget* parent, const char* name, const QString& text, QRect geometry) {
-    auto* button = new QPushButton(text, parent);
-    button->setObjectName(name);
-    button->setGeometry(geometry);
-    return button;
-}
 
 } // namespace
 
@@ -45,25 +39,22 @@ TForm5::TForm5(QWidget* owner, ColorValue& borderColor, BorderPattern& borderSty
     ComboBox1->setGeometry(16, 32, 137, 21);
     ComboBox1->setAccessibleName(QStringLiteral("Style"));
     Label1->setBuddy(ComboBox1); // on Unix screen readers name a list by its label
-    // Styles drop a list that cannot be typed in as a menu over the box; it drops below it.
-    ComboBox1->setStyleSheet(QStringLiteral("QComboBox { combobox-popup: 0; }"));
+    DropListBelowBox(ComboBox1);
     for (std::string_view caption : kBorderStyleCaptions)
         ComboBox1->addItem(QString::fromLatin1(caption.data(), qsizetype(caption.size())));
     Label2 = MakeLabel(this, "Label2", QStringLiteral("Color"), 16, 60);
     Button1 = MakeButton(this, "Button1", QStringLiteral("&Color"), QRect(16, 76, 75, 25));
     Label3 = MakeLabel(this, "Label3", QStringLiteral("Example"), 192, 8);
 
-    PaintBox1 = new MapBox(this);
-    PaintBox1->setObjectName("PaintBox1");
-    PaintBox1->setGeometry(192, 32, BorderStyleChoice::kExampleSize,
-                           BorderStyleChoice::kExampleSize);
-    PaintBox1->SetImage(&choice_.Example());
-    PaintBox1->setAccessibleName(QStringLiteral("Example"));
     // Only a paint request repaints the box from its background; direct draws are presented.
-    PaintBox1->SetPaintHandler([this](MapBox*) {
-        if (!presenting_)
-            RunHandler(this, [this] { PaintBox1Paint(); });
-    });
+    PaintBox1 =
+        MakeMapBox(this, "PaintBox1",
+                   QRect(192, 32, BorderStyleChoice::kExampleSize, BorderStyleChoice::kExampleSize),
+                   &choice_.Example(), [this](MapBox*) {
+                       if (!presenting_)
+                           RunHandler(this, [this] { PaintBox1Paint(); });
+                   });
+    PaintBox1->setAccessibleName(QStringLiteral("Example"));
 
     BitBtn1 = MakeButton(this, "BitBtn1", QStringLiteral("OK"), QRect(16, 119, 75, 25));
     BitBtn1->setIcon(style()->standardIcon(QStyle::SP_DialogOkButton));
@@ -77,10 +68,8 @@ TForm5::TForm5(QWidget* owner, ColorValue& borderColor, BorderPattern& borderSty
 
     FormCreate();
 
-    connect(ComboBox1, &QComboBox::currentIndexChanged, this,
-            [this] { RunHandler(this, [this] { ComboBox1Change(); }); });
-    connect(Button1, &QPushButton::clicked, this,
-            [this] { RunHandler(this, [this] { Button1Click(); }); });
+    OnSignal(ComboBox1, &QComboBox::currentIndexChanged, this, [this] { ComboBox1Change(); });
+    OnSignal(Button1, &QPushButton::clicked, this, [this] { Button1Click(); });
     connect(BitBtn1, &QPushButton::clicked, this, [this] {
         RunHandler(this, [this] { BitBtn1Click(); });
         accept();

@@ -1,4 +1,4 @@
-#include "app/TfSplash.h"
+#include "app/qt/TfSplash.h"
 
 #include "base/qt/BevelPanel.h"
 #include "base/qt/ScreenPlacement.h"

@@ -1,7 +1,7 @@
-#include "app/Startup.h"
+#include "app/qt/Startup.h"
 
-#include "app/TForm1.h"
-#include "app/TfSplash.h"
+#include "app/qt/TForm1.h"
+#include "app/qt/TfSplash.h"
 #include "base/ErrorMessage.h"
 #include "base/ProgramPath.h"
 #include "base/qt/Dialogs.h"
@@ -28,7 +28,6 @@ int RunViewer(int argc, char** argv) {
         programPath = QFile::encodeName(app.applicationFilePath()).toStdString();
 
     std::unique_ptr<TForm1> form1;
-    std::unique_ptr<TForm3> form3;
     fSplash = new TfSplash();
     try {
         fSplash->SetText(fSplash->Label7(), QStringLiteral("Loading..."));
@@ -39,9 +38,7 @@ int RunViewer(int argc, char** argv) {
         // The application's title; a display name would be appended to every window's caption.
         QGuiApplication::setApplicationName(QString::fromLatin1(kApplicationTitle));
         HelpViewer::Instance().SetHelpFile(QStringLiteral("orvd.hlp"));
-        form1 = std::make_unique<TForm1>(programPath, firstArgument);
-        form3 = std::make_unique<TForm3>(form1->SettingsPath(), form1.get());
-        Form3 = form3.get();
+        form1 = OpenViewer(programPath, firstArgument);
     } catch (const std::exception& e) {
         delete fSplash;
         ShowErrorBox(nullptr, e.what());
@@ -51,10 +48,15 @@ int RunViewer(int argc, char** argv) {
 
     form1->show();
     const int code = app.exec();
-    // The editor writes its key first, then the main window its seven.
-    form3.reset();
-    form1.reset();
+    form1.reset(); // the editor writes its key first, then the main window its seven
     return code;
+}
+
+std::unique_ptr<TForm1> OpenViewer(const std::string& programPath,
+                                   const std::string& firstArgument) {
+    auto form1 = std::make_unique<TForm1>(programPath, firstArgument);
+    form1->SetEditor(std::make_unique<TForm3>(form1->SettingsPath(), *form1));
+    return form1;
 }
 
 } // namespace orvd

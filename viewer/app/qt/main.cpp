@@ -1,4 +1,4 @@
-#include "app/Startup.h"
+#include "app/qt/Startup.h"
 
 int main(int argc, char** argv) {
     return orvd::RunViewer(argc, argv);

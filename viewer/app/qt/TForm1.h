@@ -8,6 +8,7 @@
 
 #include <QMainWindow>
 #include <QPointer>
+#include <memory>
 #include <string>
 
 class QAction;
@@ -24,6 +25,7 @@ namespace orvd {
 
 class BevelPanel;
 class MapBox;
+class TForm3;
 
 // The program's folder with a trailing separator; every data file name is ProgramDir + a name.
 extern std::string ProgramDir;
@@ -37,7 +39,12 @@ public:
     // `programPath` is the program file's path (its folder becomes ProgramDir, its name with
     // ".ini" the settings file); `firstArgument` is the first command-line argument.
     TForm1(std::string programPath, std::string firstArgument, QWidget* parent = nullptr);
-    ~TForm1() override; // runs FormDestroy
+    ~TForm1() override; // releases the editor, then runs FormDestroy
+
+    // The location editor, created hidden right after the main window, is handed to it and
+    // lives as long as it does.
+    void SetEditor(std::unique_ptr<TForm3> editor);
+    TForm3* Editor() const { return editor_.get(); }
 
     MainState& State() { return state_; }
     const std::string& SettingsPath() const { return settingsPath_; }
@@ -90,6 +97,7 @@ public:
     void SetPickMode(bool on) override;
     std::string MapCode() const override { return state_.MapCode; }
     std::string ProgramDirectory() const override;
+    QWidget* Window() override { return this; }
     std::string LocationsFile() const override { return state_.LocationsFile; }
     std::vector<std::string> LocationNames() const override { return state_.LocationNames; }
     std::vector<Point> LocationPoints() const override { return state_.LocationPoints; }
@@ -112,7 +120,6 @@ private:
     void OpenEditor(bool newFile, std::string dataFileName);
     void BuildControls();
     void BuildMenus();
-    MapBox* MakeMapBox(const char* name, const QRect& geometry, const Image* buffer);
     void FormCreate();
     void FormDestroy();
     void CaptureDesignLayout();
@@ -131,6 +138,7 @@ private:
     SystemColorTable systemColors_;
     QPointer<QWidget> popupComponent_;
     CoordinatePicker* picker_ = nullptr;
+    std::unique_ptr<TForm3> editor_;
 
     class WaitCursor final : public BusyIndicator {
     public:
