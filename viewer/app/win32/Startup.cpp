@@ -1,0 +1,42 @@
+#include "app/win32/Startup.h"
+
+#include "app/win32/TForm1.h"
+#include "base/ProgramPath.h"
+#include "base/win32/Dialogs.h"
+#include "base/win32/WinApi.h"
+
+namespace orvd {
+
+int RunMessageLoop(HWND mainWindow) {
+    MSG msg;
+    BOOL got;
+    while ((got = GetMessageA(&msg, nullptr, 0, 0)) > 0) {
+        if (IsDialogMessageA(mainWindow, &msg))
+            continue;
+        TranslateMessage(&msg);
+        DispatchMessageA(&msg);
+    }
+    return got == 0 ? int(msg.wParam) : 1;
+}
+
+std::unique_ptr<TForm1> OpenViewer(const std::string& programPath,
+                                   const std::string& firstArgument) {
+    return std::make_unique<TForm1>(programPath, firstArgument);
+}
+
+int RunViewer(const std::string& firstArgument) {
+    std::unique_ptr<TForm1> form1;
+    try {
+        form1 = OpenViewer(ProgramPath(), firstArgument);
+    } catch (const std::exception& e) {
+        ShowErrorBox(nullptr, e.what());
+        return 1;
+    }
+    ShowWindow(form1->Window(), SW_SHOWNORMAL);
+    UpdateWindow(form1->Window());
+    const int code = RunMessageLoop(form1->Window());
+    form1.reset(); // writes the settings
+    return code;
+}
+
+} // namespace orvd

@@ -1,0 +1,101 @@
+#include "base/win32/WindowKit.h"
+
+#include "base/win32/WinApi.h"
+
+#include <map>
+#include <tuple>
+
+namespace orvd {
+
+HFONT PixelFont(const char* face, int pixels, bool italic) {
+    static std::map<std::tuple<std::string, int, bool>, HFONT> fonts;
+    HFONT& font = fonts[{face, pixels, italic}];
+    if (!font) {
+        // A negative height asks for the character height, as point sizes are meant.
+        font = CreateFontA(-pixels, 0, 0, 0, FW_NORMAL, italic, FALSE, FALSE, ANSI_CHARSET,
+                           OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
+                           DEFAULT_PITCH | FF_DONTCARE, face);
+    }
+    return font;
+}
+
+HFONT DialogFont() {
+    HDC screen = GetDC(nullptr);
+    const int dpi = screen ? GetDeviceCaps(screen, LOGPIXELSY) : 96;
+    if (screen)
+        ReleaseDC(nullptr, screen);
+    return PixelFont("MS Sans Serif", MulDiv(8, dpi, 72));
+}
+
+HWND MakeControl(HWND parent, const char* className, const std::string& text, DWORD style, int x,
+                 int y, int width, int height, int id, DWORD exStyle) {
+    HWND control =
+        CreateWindowExA(exStyle, className, text.c_str(), WS_CHILD | WS_VISIBLE | style, x, y,
+                        width, height, parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
+                        GetModuleHandleA(nullptr), nullptr);
+    SendMessageA(control, WM_SETFONT, reinterpret_cast<WPARAM>(DialogFont()), FALSE);
+    return control;
+}
+
+SIZE TextSize(HFONT font, const std::string& text) {
+    SIZE size{0, 0};
+    HDC dc = GetDC(nullptr);
+    HGDIOBJ old = SelectObject(dc, font);
+    GetTextExtentPoint32A(dc, text.c_str(), int(text.size()), &size);
+    if (text.empty()) {
+        TEXTMETRICA metrics;
+        GetTextMetricsA(dc, &metrics);
+        size.cy = metrics.tmHeight;
+    }
+    SelectObject(dc, old);
+    ReleaseDC(nullptr, dc);
+    return size;
+}
+
+HWND MakeLabel(HWND parent, const std::string& text, int x, int y, DWORD align) {
+    const SIZE size = TextSize(DialogFont(), text);
+    return MakeControl(parent, "STATIC", text, align | SS_NOPREFIX, x, y, size.cx, size.cy);
+}
+
+std::string WindowText(HWND window) {
+    std::string text(std::size_t(GetWindowTextLengthA(window)) + 1, '\0');
+    text.resize(std::size_t(GetWindowTextA(window, text.data(), int(text.size()))));
+    return text;
+}
+
+void RegisterWindowClass(const char* name, WNDPROC procedure, HBRUSH background) {
+    WNDCLASSEXA existing{};
+    existing.cbSize = sizeof existing;
+    if (GetClassInfoExA(GetModuleHandleA(nullptr), name, &existing))
+        return;
+    WNDCLASSEXA cls{};
+    cls.cbSize = sizeof cls;
+    cls.style = CS_DBLCLKS;
+    cls.lpfnWndProc = procedure;
+    cls.hInstance = GetModuleHandleA(nullptr);
+    cls.hCursor = LoadCursorA(nullptr, IDC_ARROW);
+    cls.hbrBackground = background ? background : GetSysColorBrush(COLOR_BTNFACE);
+    cls.hIcon = LoadIconA(cls.hInstance, MAKEINTRESOURCEA(1));
+    cls.lpszClassName = name;
+    RegisterClassExA(&cls);
+}
+
+void AttachObject(HWND window, void* object) {
+    SetWindowLongPtrA(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(object));
+}
+
+RECT ChildRect(HWND child) {
+    RECT r;
+    GetWindowRect(child, &r);
+    MapWindowPoints(HWND_DESKTOP, GetParent(child), reinterpret_cast<POINT*>(&r), 2);
+    return r;
+}
+
+SIZE OuterSizeFor(HWND window, int width, int height) {
+    RECT r{0, 0, width, height};
+    AdjustWindowRectEx(&r, DWORD(GetWindowLongPtrA(window, GWL_STYLE)), GetMenu(window) != nullptr,
+                       DWORD(GetWindowLongPtrA(window, GWL_EXSTYLE)));
+    return SIZE{r.right - r.left, r.bottom - r.top};
+}
+
+} // namespace orvd
