@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Makes the viewer's pictures again: the splash background (a baseline JPEG, decoded by libjpeg at
-# run time), the lettering line of the splash, and the globe icon in 48, 32 and 16 pixels.
+# run time), the lettering line of the splash, and the globe icon in 48, 32 and 16 pixels, also
+# as the Windows program's icon file (16 to 96 pixels).
 # Needs ImageMagick and the DejaVu fonts (scripts/install-deps.sh installs both).
 set -euo pipefail
 cd "$(dirname "$0")"
@@ -23,6 +24,8 @@ text='Norrowen  ~  Fallowmere  ~  Brackenmoor'
 "$im" -size 297x25 xc:white inked.png \( ink.png -threshold 0 \) -composite -type TrueColor \
     -define png:exclude-chunks=date,time PNG24:lettering.png
 rm ink.png inked.png
+# The same as a 24-bit bitmap for the Windows program, which draws it without a PNG decoder.
+"$im" lettering.png -type TrueColor BMP3:lettering.bmp
 
 # A globe on a stand, drawn at 96 pixels and reduced, so the small sizes stay smooth.
 "$im" -size 96x96 xc:none \
@@ -39,4 +42,6 @@ for size in 48 32 16; do
     "$im" globe96.png -resize ${size}x${size} -define png:exclude-chunks=date,time \
         PNG32:globe${size}.png
 done
+# Windows picks the size it needs from one file; 96 is the drawing itself.
+"$im" globe96.png -define icon:auto-resize=96,64,48,32,16 globe.ico
 rm globe96.png

@@ -1,6 +1,7 @@
 #include "app/win32/Startup.h"
 
 #include "app/win32/TForm1.h"
+#include "app/win32/TfSplash.h"
 #include "base/ProgramPath.h"
 #include "base/win32/Dialogs.h"
 #include "base/win32/WinApi.h"
@@ -26,12 +27,25 @@ std::unique_ptr<TForm1> OpenViewer(const std::string& programPath,
 
 int RunViewer(const std::string& firstArgument) {
     std::unique_ptr<TForm1> form1;
-    try {
-        form1 = OpenViewer(ProgramPath(), firstArgument);
-    } catch (const std::exception& e) {
-        ShowErrorBox(nullptr, e.what());
-        return 1;
-    }
+    {
+        const auto splash = std::make_unique<TfSplash>();
+        fSplash = splash.get();
+        try {
+            splash->ShowLabel7("Loading...");
+            ShowWindow(splash->Window(), SW_SHOW);
+            UpdateWindow(splash->Window());
+            // The messages that are pending, once, so that the splash is fully painted.
+            MSG msg;
+            while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+                TranslateMessage(&msg);
+                DispatchMessageA(&msg);
+            }
+            form1 = OpenViewer(ProgramPath(), firstArgument);
+        } catch (const std::exception& e) {
+            ShowErrorBox(nullptr, e.what());
+            return 1;
+        }
+    } // the splash goes before the main window shows
     ShowWindow(form1->Window(), SW_SHOWNORMAL);
     UpdateWindow(form1->Window());
     const int code = RunMessageLoop(form1->Window());

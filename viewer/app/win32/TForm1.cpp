@@ -1,6 +1,7 @@
 #include "app/win32/TForm1.h"
 
 #include "app/Settings.h"
+#include "app/win32/TfSplash.h"
 #include "base/FileSystem.h"
 #include "base/profile/ProfileFile.h"
 #include "base/win32/Dialogs.h"
@@ -106,6 +107,9 @@ void TForm1::Command(int id, int notification) {
         case kExit1:
             Exit1Click();
             break;
+        case kAbout1:
+            About1Click();
+            break;
         case kCrosscolor1:
             Crosscolor1Click();
             break;
@@ -200,6 +204,17 @@ void TForm1::FormDestroy() {
 
 void TForm1::Exit1Click() {
     PostQuitMessage(0);
+}
+
+void TForm1::About1Click() {
+    // Released when the command ends, also when showing it fails; its destructor clears fSplash.
+    const auto splash = std::make_unique<TfSplash>(window_);
+    fSplash = splash.get();
+    splash->HideLabel7();
+    TfSplash& about = *splash;
+    Dialogs().RunModal(
+        window_, about.Window(), [&about] { return about.ModalResult() != 0; },
+        [&about] { return about.ModalResult(); });
 }
 
 void TForm1::PopupMenu1Popup(HWND control, POINT at) {

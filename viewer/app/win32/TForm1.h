@@ -58,6 +58,7 @@ public:
 
     // Shell commands and handlers.
     void Exit1Click();
+    void About1Click();
     // Opens PopupMenu1 for `control` at the screen point `at` (the right button on a control).
     void PopupMenu1Popup(HWND control, POINT at);
     HWND PopupComponent() const { return popupComponent_; }

@@ -197,7 +197,7 @@ void TForm1::BuildMenus() {
     PopupMenu1 = CreatePopupMenu();
     fill(PopupMenu1, kPopup);
     // The windows these commands open are not part of this front-end yet.
-    for (int id : {kNew1, kAddlocations1, kMapborderstyle1, kHelp2, kAbout1, kWhatsthis1})
+    for (int id : {kNew1, kAddlocations1, kMapborderstyle1, kHelp2, kWhatsthis1})
         EnableMenuItem(id == kWhatsthis1 ? PopupMenu1 : MainMenu1, UINT(id),
                        MF_BYCOMMAND | MF_GRAYED);
 }
