@@ -4,7 +4,9 @@
 #include "app/win32/TfSplash.h"
 #include "base/ProgramPath.h"
 #include "base/win32/Dialogs.h"
+#include "base/win32/HelpViewer.h"
 #include "base/win32/WinApi.h"
+#include "editor/win32/TForm3.h"
 
 namespace orvd {
 
@@ -12,7 +14,10 @@ int RunMessageLoop(HWND mainWindow) {
     MSG msg;
     BOOL got;
     while ((got = GetMessageA(&msg, nullptr, 0, 0)) > 0) {
-        if (IsDialogMessageA(mainWindow, &msg))
+        // Keyboard navigation in the main window and the modeless editor alike.
+        const HWND root = msg.hwnd ? GetAncestor(msg.hwnd, GA_ROOT) : nullptr;
+        if (root && (root == mainWindow || GetWindow(root, GW_OWNER) == mainWindow) &&
+            IsDialogMessageA(root, &msg))
             continue;
         TranslateMessage(&msg);
         DispatchMessageA(&msg);
@@ -22,7 +27,9 @@ int RunMessageLoop(HWND mainWindow) {
 
 std::unique_ptr<TForm1> OpenViewer(const std::string& programPath,
                                    const std::string& firstArgument) {
-    return std::make_unique<TForm1>(programPath, firstArgument);
+    auto form1 = std::make_unique<TForm1>(programPath, firstArgument);
+    form1->SetEditor(std::make_unique<TForm3>(form1->SettingsPath(), *form1));
+    return form1;
 }
 
 int RunViewer(const std::string& firstArgument) {
@@ -40,6 +47,7 @@ int RunViewer(const std::string& firstArgument) {
                 TranslateMessage(&msg);
                 DispatchMessageA(&msg);
             }
+            HelpViewer::Instance().SetHelpFile("orvd.hlp");
             form1 = OpenViewer(ProgramPath(), firstArgument);
         } catch (const std::exception& e) {
             ShowErrorBox(nullptr, e.what());

@@ -5,8 +5,10 @@
 #include "base/FileSystem.h"
 #include "base/profile/ProfileFile.h"
 #include "base/win32/Dialogs.h"
+#include "base/win32/HelpViewer.h"
 #include "base/win32/WinApi.h"
 #include "base/win32/WindowKit.h"
+#include "editor/win32/TForm3.h"
 #include "mapdata/Languages.h"
 #include "mapdata/LocationList.h"
 #include "mapdata/MapLoading.h"
@@ -14,7 +16,9 @@
 #include "view/LocationSearch.h"
 #include "view/MapPainter.h"
 #include "view/PointerInput.h"
+#include "view/win32/ColorChooser.h"
 #include "view/win32/MapView.h"
+#include "view/win32/TForm5.h"
 #include "view/win32/Win32SystemColors.h"
 
 namespace orvd {
@@ -36,6 +40,7 @@ TForm1::TForm1(std::string programPath, std::string firstArgument)
 }
 
 TForm1::~TForm1() {
+    editor_.reset(); // the editor writes its key first
     FormDestroy();
     if (window_) {
         AttachObject(window_, nullptr);
@@ -107,11 +112,26 @@ void TForm1::Command(int id, int notification) {
         case kExit1:
             Exit1Click();
             break;
+        case kNew1:
+            New1Click();
+            break;
+        case kAddlocations1:
+            Addlocations1Click();
+            break;
+        case kHelp2:
+            Help2Click();
+            break;
         case kAbout1:
             About1Click();
             break;
+        case kWhatsthis1:
+            Whatsthis1Click();
+            break;
         case kCrosscolor1:
             Crosscolor1Click();
+            break;
+        case kMapborderstyle1:
+            Mapborderstyle1Click();
             break;
         case kComboBox1:
             if (notification == CBN_SELCHANGE)
@@ -204,6 +224,28 @@ void TForm1::FormDestroy() {
 
 void TForm1::Exit1Click() {
     PostQuitMessage(0);
+}
+
+void TForm1::SetEditor(std::unique_ptr<TForm3> editor) {
+    editor_ = std::move(editor);
+    for (int id : {kNew1, kAddlocations1})
+        EnableMenuItem(MainMenu1, UINT(id), MF_BYCOMMAND | (editor_ ? MF_ENABLED : MF_GRAYED));
+}
+
+void TForm1::Help2Click() {
+    HelpViewer::Instance().ShowContents(window_);
+}
+
+void TForm1::Whatsthis1Click() {
+    if (!IsWindow(popupComponent_))
+        return;
+    const int context = int(GetWindowContextHelpId(popupComponent_));
+    if (context > 0)
+        HelpViewer::Instance().ShowPopup(context, popupComponent_);
+}
+
+void TForm1::PopupWhatsThis(HWND control, POINT at) {
+    PopupMenu1Popup(control, at);
 }
 
 void TForm1::About1Click() {
@@ -316,18 +358,19 @@ void TForm1::CheckBox2Click() {
 }
 
 void TForm1::Crosscolor1Click() {
-    CHOOSECOLORA choice{};
-    choice.lStructSize = sizeof choice;
-    choice.hwndOwner = window_;
-    choice.lpCustColors = customColours_;
-    choice.Flags = CC_RGBINIT | CC_ANYCOLOR;
-    const std::optional<Pixel> current = PixelFromColorValue(state_.CrossColor, systemColors_);
-    choice.rgbResult = current ? COLORREF(BgrFromPixel(*current)) : RGB(0, 0, 0);
     // A cancelled chooser changes nothing and repaints nothing.
-    if (Dialogs().ChooseColour(choice)) {
-        state_.CrossColor = ColorValue(choice.rgbResult & 0x00FFFFFFu);
+    if (const auto chosen = ChooseColour(window_, state_.CrossColor, systemColors_)) {
+        state_.CrossColor = *chosen;
         ShowMap();
     }
+}
+
+void TForm1::Mapborderstyle1Click() {
+    {
+        TForm5 form5(window_, state_.BorderColor, state_.BorderStyle, systemColors_);
+        form5.ShowModal();
+    }
+    ShowMap(); // after OK and after Cancel; not after an error
 }
 
 void TForm1::LoadNames(const std::string& path) {
@@ -360,6 +403,38 @@ void TForm1::LoadFileNames(const std::string& code) {
 void TForm1::LanguagesClick(std::size_t tag) {
     if (const auto path = LanguageFilePath(ProgramDir, state_.LanguageFiles, tag))
         LoadNames(*path);
+}
+
+// ---- Location editor ---------------------------------------------------------------------------
+
+void TForm1::Addlocations1Click() {
+    OpenEditor(false, state_.LocationsFile);
+}
+
+void TForm1::New1Click() {
+    OpenEditor(true, std::string());
+}
+
+void TForm1::OpenEditor(bool newFile, std::string dataFileName) {
+    if (!editor_)
+        return;
+    for (int id : {kNew1, kAddlocations1})
+        EnableMenuItem(MainMenu1, UINT(id), MF_BYCOMMAND | MF_GRAYED);
+    SetPickMode(false);
+    editor_->SetNewFile(newFile);
+    editor_->SetDataFileName(std::move(dataFileName));
+    SetCoordinatePicker(editor_.get());
+    editor_->Show();
+}
+
+void TForm1::EditorClosed() {
+    SetCoordinatePicker(nullptr);
+    for (int id : {kNew1, kAddlocations1})
+        EnableMenuItem(MainMenu1, UINT(id), MF_BYCOMMAND | MF_ENABLED);
+}
+
+void TForm1::CentreMapOn(Point map) {
+    MoveMap(map.x - state_.View.CenterX, map.y - state_.View.CenterY, false);
 }
 
 void TForm1::SetPickMode(bool on) {

@@ -4,6 +4,7 @@
 #include "base/BusyIndicator.h"
 #include "base/win32/WinApi.h"
 #include "base/win32/WindowKit.h"
+#include "editor/win32/EditorWindowHost.h"
 #include "view/CoordinatePicker.h"
 #include "view/PointerInput.h"
 #include "view/SystemColors.h"
@@ -14,6 +15,7 @@
 namespace orvd {
 
 class MapView;
+class TForm3;
 
 // The program's folder with a trailing separator; every data file name is ProgramDir + a name.
 extern std::string ProgramDir;
@@ -42,23 +44,29 @@ enum TForm1Command : int {
 // The main window as a native window: the main view, the overview, the panel with the location
 // list, the search box and the animation controls, the main menu and the "What's this?" menu.
 // It owns the core state (MainState) and forwards its events to the core, as the Qt window does.
-class TForm1 {
+class TForm1 : public EditorWindowHost {
 public:
     // `programPath` is the program file's path (its folder becomes ProgramDir, its name with
     // ".ini" the settings file); `firstArgument` is the first command-line argument. Creates the
     // window hidden and runs FormCreate; an error there is shown and the window stays.
     TForm1(std::string programPath, std::string firstArgument);
-    ~TForm1(); // runs FormDestroy, then destroys the window
+    ~TForm1() override; // releases the editor, runs FormDestroy, then destroys the window
     TForm1(const TForm1&) = delete;
     TForm1& operator=(const TForm1&) = delete;
 
-    HWND Window() const { return window_; }
+    HWND Window() const override { return window_; }
     MainState& State() { return state_; }
+    // The location editor, created hidden right after the main window, is handed to it and
+    // lives as long as it does.
+    void SetEditor(std::unique_ptr<TForm3> editor);
+    TForm3* Editor() const { return editor_.get(); }
     const std::string& SettingsPath() const { return settingsPath_; }
 
     // Shell commands and handlers.
     void Exit1Click();
+    void Help2Click();
     void About1Click();
+    void Whatsthis1Click();
     // Opens PopupMenu1 for `control` at the screen point `at` (the right button on a control).
     void PopupMenu1Popup(HWND control, POINT at);
     HWND PopupComponent() const { return popupComponent_; }
@@ -74,6 +82,7 @@ public:
     void LanguagesClick(std::size_t tag);
     void CheckBox2Click();
     void Crosscolor1Click();
+    void Mapborderstyle1Click();
 
     // Navigation, pointer input and search. X and Y are a view position (ViewLeft, ViewTop).
     void MoveMap(std::int32_t X, std::int32_t Y, bool animate);
@@ -87,9 +96,23 @@ public:
     void PaintBox2MouseMove(bool leftHeld, Point at);
     void PaintBox2Click();
     void SetCoordinatePicker(CoordinatePicker* picker) { picker_ = picker; }
-    void SetPickMode(bool on);
-    void LoadNames(const std::string& path);
-    void LoadFileNames(const std::string& code);
+
+    // The location editor: File > Edit... and File > New... open it (both disabled until it
+    // closes); the rest is what the editor asks of the main window.
+    void Addlocations1Click();
+    void New1Click();
+    void CentreMapOn(Point map) override;
+    void SetPickMode(bool on) override;
+    std::string MapCode() const override { return state_.MapCode; }
+    std::string ProgramDirectory() const override { return ProgramDir; }
+    std::string LocationsFile() const override { return state_.LocationsFile; }
+    std::vector<std::string> LocationNames() const override { return state_.LocationNames; }
+    std::vector<Point> LocationPoints() const override { return state_.LocationPoints; }
+    std::string LanguageName() const override { return state_.LanguageName; }
+    void LoadNames(const std::string& path) override;
+    void LoadFileNames(const std::string& code) override;
+    void EditorClosed() override;
+    void PopupWhatsThis(HWND control, POINT at) override;
 
     // Controls, named as in the window's definition.
     HWND Panel1 = nullptr;
@@ -126,6 +149,7 @@ private:
     void ApplyLayout();
     void PaintBevels(HDC dc);
     void PaintBoxPaint();
+    void OpenEditor(bool newFile, std::string dataFileName);
     void FormCreate();
     void FormDestroy();
     bool Checked(HWND box) const;
@@ -147,7 +171,7 @@ private:
     SystemColorTable systemColors_;
     HWND popupComponent_ = nullptr;
     CoordinatePicker* picker_ = nullptr;
-    COLORREF customColours_[16] = {};
+    std::unique_ptr<TForm3> editor_;
     WNDPROC searchEditProcedure_ = nullptr;
     friend LRESULT CALLBACK SearchEditProcedure(HWND, UINT, WPARAM, LPARAM);
 

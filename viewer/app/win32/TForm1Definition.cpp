@@ -196,10 +196,9 @@ void TForm1::BuildMenus() {
     SetMenu(window_, MainMenu1);
     PopupMenu1 = CreatePopupMenu();
     fill(PopupMenu1, kPopup);
-    // The windows these commands open are not part of this front-end yet.
-    for (int id : {kNew1, kAddlocations1, kMapborderstyle1, kHelp2, kWhatsthis1})
-        EnableMenuItem(id == kWhatsthis1 ? PopupMenu1 : MainMenu1, UINT(id),
-                       MF_BYCOMMAND | MF_GRAYED);
+    // Until the editor is handed over, nothing opens it.
+    for (int id : {kNew1, kAddlocations1})
+        EnableMenuItem(MainMenu1, UINT(id), MF_BYCOMMAND | MF_GRAYED);
 }
 
 void TForm1::CaptureDesignLayout() {

@@ -84,6 +84,25 @@ void AttachObject(HWND window, void* object) {
     SetWindowLongPtrA(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(object));
 }
 
+HWND MakeFormWindow(const char* className, void* object, const std::string& caption, DWORD style,
+                    DWORD exStyle, int width, int height, HWND owner, int x, int y) {
+    RECT outer{0, 0, width, height};
+    AdjustWindowRectEx(&outer, style, FALSE, exStyle);
+    const int outerWidth = outer.right - outer.left;
+    const int outerHeight = outer.bottom - outer.top;
+    if (x == CW_USEDEFAULT) {
+        RECT work;
+        SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0);
+        x = work.left + (work.right - work.left - outerWidth) / 2;
+        y = work.top + (work.bottom - work.top - outerHeight) / 2;
+    }
+    HWND window = CreateWindowExA(exStyle, className, caption.c_str(), style, x, y, outerWidth,
+                                  outerHeight, owner, nullptr, GetModuleHandleA(nullptr), object);
+    if (window)
+        SendMessageA(window, WM_SETFONT, reinterpret_cast<WPARAM>(DialogFont()), FALSE);
+    return window;
+}
+
 RECT ChildRect(HWND child) {
     RECT r;
     GetWindowRect(child, &r);

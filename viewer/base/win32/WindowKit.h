@@ -48,6 +48,13 @@ LRESULT CALLBACK ObjectProcedure(HWND window, UINT message, WPARAM wp, LPARAM lp
     return DefWindowProcA(window, message, wp, lp);
 }
 
+// A top-level window of class `className` (registered by the caller) belonging to `object`,
+// sized so that its client area is `width` x `height`, at (x, y) on the screen, or centred on
+// the screen's work area when x is CW_USEDEFAULT. Created hidden, in the dialog font.
+HWND MakeFormWindow(const char* className, void* object, const std::string& caption, DWORD style,
+                    DWORD exStyle, int width, int height, HWND owner, int x = CW_USEDEFAULT,
+                    int y = CW_USEDEFAULT);
+
 // A window's client rectangle in its parent's client coordinates.
 RECT ChildRect(HWND child);
 // The outer rectangle of a window whose client area is `width` x `height`, for its style and
