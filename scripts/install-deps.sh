@@ -18,6 +18,8 @@ packages=(
     fonts-wine fonts-liberation2
     clang libclang-rt-14-dev
     strace desktop-file-utils
+    # The Windows release zip (scripts/package.sh).
+    zip
 )
 
 missing=()

@@ -4,7 +4,8 @@
 # the archives' entries against viewer-files.txt and strveil-files.txt and that README.md lists
 # the runtime packages of README.txt, unpacks the viewer into a new folder and starts it there
 # (offscreen, from another working folder), checks that it read the demo world beside itself,
-# installs and removes its launcher, and checks strveil.fll's export.
+# installs and removes its launcher, checks strveil.fll's export, and runs the unpacked Windows
+# viewer under Wine (check-windows-release.sh).
 set -euo pipefail
 src=$1
 work=$2
@@ -18,6 +19,7 @@ fail() {
 SOURCE_DATE_EPOCH=$(git -C "$src" log -1 --format=%ct)
 export SOURCE_DATE_EPOCH
 viewer=orvandel-map-$version-linux-x86_64
+viewer_win32=orvandel-map-$version-win32
 strveil=strveil-$version-win32
 
 package() { # NAME SOURCE
@@ -31,7 +33,7 @@ mkdir -p "$work/copy/src"
     tar --null -T - --ignore-failed-read -cf - 2>/dev/null) | tar -C "$work/copy/src" -xmf -
 package b "$work/copy/src"
 
-for f in "$viewer.tar.gz" "$strveil.zip" SHA256SUMS; do
+for f in "$viewer.tar.gz" "$viewer_win32.zip" "$strveil.zip" SHA256SUMS; do
     [ -f "$work/dist-a/$f" ] || fail "no $f in the release"
     if ! cmp -s "$work/dist-a/$f" "$work/dist-b/$f"; then
         diff <(cmake -E tar tvf "$work/dist-a/$f") <(cmake -E tar tvf "$work/dist-b/$f") >&2 || true
@@ -47,6 +49,13 @@ diff <(grep -v '^#' "$here/viewer-files.txt") <(entries "$work/dist-a/$viewer.ta
     fail "the viewer archive's entries are not those of viewer-files.txt"
 diff <(grep -v '^#' "$here/strveil-files.txt") <(entries "$work/dist-a/$strveil.zip" "$strveil") ||
     fail "the strveil archive's entries are not those of strveil-files.txt"
+diff <(grep -v '^#' "$here/viewer-win32-files.txt") \
+    <(entries "$work/dist-a/$viewer_win32.zip" "$viewer_win32") ||
+    fail "the Windows viewer archive's entries are not those of viewer-win32-files.txt"
+readme_win32=$(cd "$work" && cmake -E tar xf "$work/dist-a/$viewer_win32.zip" \
+    "$viewer_win32/README.txt" && cat "$viewer_win32/README.txt" && rm -r "$viewer_win32")
+[ "$(grep -c $'\r$' <<<"$readme_win32")" -eq "$(wc -l <<<"$readme_win32")" ] ||
+    fail "the Windows README.txt does not end every line with CR LF"
 
 readme=$(tar -xzOf "$work/dist-a/$viewer.tar.gz" "$viewer/README.txt")
 packages=$(grep -o 'apt-get install --no-install-recommends .*' <<<"$readme") ||
@@ -97,4 +106,6 @@ mkdir -p "$run/win32"
 (cd "$run/win32" && cmake -E tar xf "$work/dist-a/$strveil.zip")
 cmake -DOBJDUMP=i686-w64-mingw32-objdump -DFLL="$run/win32/$strveil/strveil.fll" \
     -P "$src/strveil/tests/CheckFllTables.cmake" >/dev/null || fail "strveil.fll's tables"
+"$here/check-windows-release.sh" "$work/dist-a/$viewer_win32.zip" "$work" >/dev/null ||
+    fail "the Windows release does not run under Wine"
 echo "release $version: same bytes from two builds, entries as listed, the viewer starts unpacked"

@@ -95,6 +95,18 @@ LRESULT TForm1::Handle(UINT message, WPARAM wp, LPARAM lp) {
         }
         return DefWindowProcA(window_, message, wp, lp);
     }
+    case WM_ACTIVATE:
+        // The control that had the focus gets it back, as in a dialog: at first the location
+        // list, the first of the tab order.
+        if (LOWORD(wp) == WA_INACTIVE) {
+            const HWND focus = GetFocus();
+            if (focus && IsChild(window_, focus))
+                focused_ = focus;
+        }
+        return DefWindowProcA(window_, message, wp, lp);
+    case WM_SETFOCUS:
+        SetFocus(IsWindow(focused_) && IsChild(window_, focused_) ? focused_ : ComboBox1);
+        return 0;
     case WM_SYSCOLORCHANGE:
         systemColors_ = SystemColorsFromWindows();
         return 0;

@@ -170,6 +170,7 @@ private:
     int renderCount_ = 0;
     SystemColorTable systemColors_;
     HWND popupComponent_ = nullptr;
+    HWND focused_ = nullptr; // the control to give the focus back to
     CoordinatePicker* picker_ = nullptr;
     std::unique_ptr<TForm3> editor_;
     WNDPROC searchEditProcedure_ = nullptr;
