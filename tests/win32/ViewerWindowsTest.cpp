@@ -5,7 +5,9 @@
 #include "TempDir.h"
 #include "app/win32/Startup.h"
 #include "app/win32/TForm1.h"
+#include "app/win32/TfSplash.h"
 #include "base/FileSystem.h"
+#include "base/win32/HelpViewer.h"
 #include "base/win32/WindowKit.h"
 #include "editor/win32/TForm3.h"
 #include "mapdata/JpegDecoder.h"
@@ -249,6 +251,138 @@ TEST_F(ViewerWindows, TheWindowCannotBeMadeSmallerThanItsDefinition) {
     const SIZE minimum = OuterSizeFor(f_->Window(), 392, 424);
     EXPECT_EQ(limits.ptMinTrackSize.x, minimum.cx);
     EXPECT_EQ(limits.ptMinTrackSize.y, minimum.cy);
+}
+
+TEST_F(ViewerWindows, ANewLanguageIsSavedAndThenChosenFromTheLanguageMenu) {
+    Start("Animate=0\r\n");
+    SendMessageA(f_->Window(), WM_COMMAND, kNew1, 0);
+    TForm3& e = *f_->Editor();
+    EXPECT_EQ(WindowText(e.Window()), "Edit - ");
+    EXPECT_EQ(SendMessageA(e.ListBox1, LB_GETCOUNT, 0, 0), 0);
+    // Done without a language name: the message, and the editor stays.
+    SendMessageA(e.BitBtn1, BM_CLICK, 0, 0);
+    EXPECT_EQ(dialogs_.messages,
+              std::vector<std::string>{std::string(LocationEditor::kNoLanguageMessage)});
+    EXPECT_TRUE(e.Visible());
+
+    SetWindowTextA(e.Edit4, "Frysk");
+    SetWindowTextA(e.Edit1, "Noardpoarte");
+    SetWindowTextA(e.Edit2, "310");
+    SetWindowTextA(e.Edit3, "260");
+    SendMessageA(e.Button3, BM_CLICK, 0, 0);
+    dialogs_.savePath = dir_.File("NR_Frysk.dat");
+    SendMessageA(e.BitBtn1, BM_CLICK, 0, 0);
+    EXPECT_EQ(dialogs_.proposedPath, dir_.File("NR_Frysk.dat"));
+    EXPECT_TRUE(dialogs_.modalCaptions.empty()); // a new file: no backup, no notice
+    EXPECT_FALSE(e.Visible());
+    // Another language's file: the shown list stays, the menu gains the new language.
+    EXPECT_EQ(WindowText(f_->Window()), "Orvandel Map - English");
+    ASSERT_EQ(GetMenuItemCount(f_->SelectLanguage1), 2);
+    int frysk = -1;
+    for (int i = 0; i < 2; ++i) {
+        char caption[64] = {};
+        GetMenuStringA(f_->SelectLanguage1, UINT(i), caption, sizeof caption, MF_BYPOSITION);
+        if (std::string(caption) == "Frysk")
+            frysk = int(GetMenuItemID(f_->SelectLanguage1, i));
+    }
+    ASSERT_GE(frysk, int(kFirstLanguage));
+    SendMessageA(f_->Window(), WM_COMMAND, WPARAM(frysk), 0);
+    EXPECT_EQ(WindowText(f_->Window()), "Orvandel Map - Frysk");
+    SendMessageA(f_->ComboBox1, WM_KEYDOWN, VK_DOWN, 0);
+    EXPECT_EQ(WindowText(f_->ComboBox1), "Noardpoarte");
+    EXPECT_EQ(Position(), PositionFor({310, 260}));
+}
+
+TEST_F(ViewerWindows, SavingUnderTheBackupsNameIsRefusedAndTheEditorKeepsItsWork) {
+    Start("Animate=0\r\n");
+    const std::string original = *ReadWholeFile(dir_.File("NR_Engli.dat"));
+    SendMessageA(f_->Window(), WM_COMMAND, kAddlocations1, 0);
+    TForm3& e = *f_->Editor();
+    SendMessageA(e.ListBox1, LB_SETCURSEL, 0, 0);
+    SendMessageA(e.Window(), WM_COMMAND, MAKEWPARAM(0, LBN_SELCHANGE), LPARAM(e.ListBox1));
+    SendMessageA(e.Button2, BM_CLICK, 0, 0);
+    dialogs_.savePath = dir_.File("NR_Engli.da~");
+    SendMessageA(e.BitBtn1, BM_CLICK, 0, 0);
+    ASSERT_EQ(dialogs_.messages.size(), 1u); // the standard error box, with its full stop
+    EXPECT_EQ(dialogs_.messages[0], "Cannot save as " + dir_.File("NR_Engli.da~") +
+                                        ": \".da~\" is the extension of backup files. Choose "
+                                        "another name.");
+    EXPECT_TRUE(e.Visible());
+    EXPECT_EQ(SendMessageA(e.ListBox1, LB_GETCOUNT, 0, 0), 2);
+    EXPECT_EQ(*ReadWholeFile(dir_.File("NR_Engli.dat")), original);
+    EXPECT_FALSE(FileExists(dir_.File("NR_Engli.da~")));
+    // Cancel closes it without saving; File > Edit... and New... come back.
+    SendMessageA(e.BitBtn2, BM_CLICK, 0, 0);
+    EXPECT_FALSE(e.Visible());
+    EXPECT_EQ(*ReadWholeFile(dir_.File("NR_Engli.dat")), original);
+    EXPECT_EQ(GetMenuState(f_->MainMenu1, kAddlocations1, MF_BYCOMMAND) & MF_GRAYED, 0u);
+}
+
+TEST_F(ViewerWindows, TheAboutBoxShowsTheVersionAndClosesOnAClickOnThePictureOnly) {
+    Start("");
+    int afterVersionClick = -1;
+    dialogs_.inModal = [&](HWND about) {
+        ASSERT_NE(fSplash, nullptr);
+        EXPECT_EQ(fSplash->Window(), about);
+        EXPECT_EQ(fSplash->Label6Text(), "v " ORVD_VERSION);
+        EXPECT_FALSE(fSplash->Label7Visible());
+        EXPECT_TRUE(fSplash->GoldImageLoaded()); // RCDATA 1 of the program's resources
+        EXPECT_TRUE(fSplash->LetteringLoaded());
+        SendMessageA(about, WM_LBUTTONDOWN, MK_LBUTTON, At(50, 252)); // the version text
+        SendMessageA(about, WM_LBUTTONUP, 0, At(50, 252));
+        afterVersionClick = fSplash->ModalResult();
+        SendMessageA(about, WM_LBUTTONDOWN, MK_LBUTTON, At(300, 120)); // the picture
+        SendMessageA(about, WM_LBUTTONUP, 0, At(300, 120));
+        EXPECT_EQ(fSplash->ModalResult(), 1);
+    };
+    SendMessageA(f_->Window(), WM_COMMAND, kAbout1, 0);
+    EXPECT_EQ(afterVersionClick, 0);
+    EXPECT_EQ(fSplash, nullptr); // released with the command
+}
+
+TEST_F(ViewerWindows, HelpShowsTheContentsAndAControlsTopicAsAPopup) {
+    WriteFile(dir_.File("orvd.hlp"), "[contents] Test Help\r\nAll about it.\r\n"
+                                     "[303] X and Y\r\nWhere the place lies.\r\n");
+    HelpViewer::Instance().SetHelpFile(dir_.File("orvd.hlp"));
+    Start("");
+    SendMessageA(f_->Window(), WM_COMMAND, kHelp2, 0);
+    ASSERT_NE(HelpViewer::Instance().ContentsWindow(), nullptr);
+    EXPECT_EQ(WindowText(HelpViewer::Instance().ContentsWindow()), "Test Help");
+    DestroyWindow(HelpViewer::Instance().ContentsWindow());
+
+    // The editor's "?" button, then a click on the Y field.
+    SendMessageA(f_->Window(), WM_COMMAND, kAddlocations1, 0);
+    HELPINFO info{};
+    info.cbSize = sizeof info;
+    info.iContextType = HELPINFO_WINDOW;
+    info.hItemHandle = f_->Editor()->Edit3;
+    info.dwContextId = GetWindowContextHelpId(f_->Editor()->Edit3);
+    SendMessageA(f_->Editor()->Window(), WM_HELP, 0, LPARAM(&info));
+    ASSERT_NE(HelpViewer::Instance().Popup(), nullptr);
+    EXPECT_EQ(HelpViewer::Instance().PopupContext(), 303);
+    EXPECT_NE(WindowText(HelpViewer::Instance().Popup()).find("Where the place lies."),
+              std::string::npos);
+    DestroyWindow(HelpViewer::Instance().Popup());
+    HelpViewer::Instance().SetHelpFile("orvd.hlp");
+}
+
+TEST_F(ViewerWindows, ResizingLaysTheWindowOutAgainAndShowsTheMapFromItsCorner) {
+    Start("Animate=0\r\n");
+    SendMessageA(f_->ComboBox1, WM_KEYDOWN, VK_DOWN, 0);
+    ASSERT_NE(Position(), (Point{0, 0}));
+    const SIZE outer = OuterSizeFor(f_->Window(), 800, 600);
+    SetWindowPos(f_->Window(), nullptr, 0, 0, outer.cx, outer.cy, SWP_NOMOVE | SWP_NOZORDER);
+    Pump();
+    const WindowLayout& l = f_->State().View.Layout;
+    EXPECT_EQ(l.PaintBox1Width, 800 + kFrameWidth - 277);
+    EXPECT_EQ(l.PaintBox1Height, 600 + kFrameHeight - 71);
+    const RECT box = ChildRect(f_->PaintBox1->Window());
+    EXPECT_EQ(box.right - box.left, l.PaintBox1Width);
+    EXPECT_EQ(box.bottom - box.top, l.PaintBox1Height);
+    EXPECT_EQ(ChildRect(f_->Panel1).left, l.Panel1Left);
+    EXPECT_EQ(ChildRect(f_->Panel1).top, l.Panel1Top);
+    EXPECT_EQ(Position(), (Point{0, 0}));
+    ExpectMainViewShowsMap();
 }
 
 } // namespace

@@ -27,8 +27,10 @@ public:
     void ShowLabel7(const std::string& text);
     void HideLabel7();
     const std::string& Label7Text() const { return label7_; }
+    bool Label7Visible() const { return label7Visible_; }
     const std::string& Label6Text() const { return label6_; }
     bool GoldImageLoaded() const { return !goldImage_.IsEmpty(); }
+    bool LetteringLoaded() const { return lettering_ != nullptr; }
 
     void Panel1Click();
 

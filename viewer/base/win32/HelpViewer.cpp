@@ -78,8 +78,9 @@ HelpViewer& HelpViewer::Instance() {
 }
 
 std::string HelpViewer::HelpFilePath() const {
-    const std::string path = ProgramPath();
-    return ResolveFileName(DirectoryOf(path), fileName_);
+    if (IsAbsolutePath(fileName_))
+        return fileName_;
+    return ResolveFileName(DirectoryOf(ProgramPath()), fileName_);
 }
 
 bool HelpViewer::Load(HelpFile& file) const {

@@ -15,7 +15,7 @@ class HelpFile;
 class HelpViewer {
 public:
     static HelpViewer& Instance();
-    // A bare file name is looked up in the program's folder.
+    // A bare file name is looked up in the program's folder; a full path is taken as it is.
     void SetHelpFile(const std::string& fileName) { fileName_ = fileName; }
     std::string HelpFilePath() const;
     // Help > Help: the contents page, and the topics after it, in a help window.
