@@ -13,8 +13,7 @@ launcher=()
 if command -v ccache >/dev/null; then
     launcher=(-DCMAKE_C_COMPILER_LAUNCHER=ccache -DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
 fi
-CC=clang CXX=clang++ cmake -S "$root" -B "$dir" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DORVD_FUZZ=ON \
-    -DORVD_UI=OFF -DORVD_STRVEIL=OFF -DORVD_BENCHMARKS=OFF "${launcher[@]}" >/dev/null
+cmake -S "$root" -B "$dir" --preset fuzz "${launcher[@]}" >/dev/null
 cmake --build "$dir" --target fuzz_targets --parallel "$(nproc)" >"$dir/build.log" ||
     { tail -50 "$dir/build.log"; exit 1; }
 

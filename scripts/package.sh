@@ -21,8 +21,8 @@ export SOURCE_DATE_EPOCH
 export TZ=UTC LC_ALL=C
 umask 022
 
-ORVD_TARGETS="ORVDMAP demoworld_gen strveil_win32" "$root/scripts/build.sh" "$build" \
-    -DCMAKE_BUILD_TYPE=Release -DORVD_BENCHMARKS=OFF -DCMAKE_SKIP_INSTALL_ALL_DEPENDENCY=ON >/dev/null
+ORVD_PRESET=release ORVD_TARGETS="ORVDMAP demoworld_gen strveil_win32" "$root/scripts/build.sh" \
+    "$build" >/dev/null
 rm -rf "$build/cpack"
 cpack --config "$build/CPackConfig.cmake" -B "$build/cpack" >"$build/cpack.log" ||
     { cat "$build/cpack.log"; exit 1; }

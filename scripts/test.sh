@@ -14,7 +14,7 @@ export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
 ctest --test-dir "$root/build" --output-on-failure --parallel "$(nproc)"
 
 # The 32-bit library builds are the same in both trees; the sanitizer tree tests the rest.
-"$root/scripts/build.sh" "$root/build-asan" -DORVD_SANITIZE=ON -DORVD_BENCHMARKS=OFF -DORVD_STRVEIL=OFF
+ORVD_PRESET=asan "$root/scripts/build.sh" "$root/build-asan"
 ctest --test-dir "$root/build-asan" --output-on-failure --parallel "$(nproc)"
 
 # Windows: the 32-bit build that ships, the core's tests and strveil.fll's host test as Windows

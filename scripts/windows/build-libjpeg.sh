@@ -3,6 +3,8 @@
 # (Debian has no Windows build of it) with the project's mingw toolchain file, static, and
 # installed into DIR/install. Does nothing when DIR already holds a finished build.
 set -euo pipefail
+# Any step that fails without its own message still says so in one line.
+trap 'echo "FAILED: $(basename "$0") stopped at line $LINENO" >&2' ERR
 here=$(cd "$(dirname "$0")" && pwd)
 dir=$1
 toolchain=$2

@@ -6,15 +6,21 @@ private_apt() {
     local dir=$1 arch=$2
     mkdir -p "$dir"/lists/partial "$dir"/archives/partial "$dir"/etc
     : >"$dir"/status
-    if ! grep -qs '^Types:' /etc/apt/sources.list.d/*.sources; then
-        echo "FAILED: no Debian archive in /etc/apt/sources.list.d/*.sources to take packages from" >&2
+    # The system's archives again, each once for binaries and once for sources, from either of
+    # apt's formats.
+    : >"$dir"/etc/project.sources
+    if compgen -G '/etc/apt/sources.list.d/*.sources' >/dev/null; then
+        awk 'BEGIN { RS = ""; ORS = "\n\n" }
+             /Types:/ { b = $0; sub(/Types:[^\n]*/, "Types: deb", b); print b
+                        s = $0; sub(/Types:[^\n]*/, "Types: deb-src", s); print s }' \
+            /etc/apt/sources.list.d/*.sources >"$dir"/etc/project.sources
+    fi
+    { cat /etc/apt/sources.list /etc/apt/sources.list.d/*.list 2>/dev/null || true; } |
+        sed -n 's/^deb \(.*\)$/deb \1\ndeb-src \1/p' >"$dir"/etc/project.list
+    if [ ! -s "$dir"/etc/project.sources ] && [ ! -s "$dir"/etc/project.list ]; then
+        echo "FAILED: apt's sources name no Debian archive to take packages from" >&2
         return 1
     fi
-    # Each stanza of the system's file again, once for binaries and once for sources.
-    awk 'BEGIN { RS = ""; ORS = "\n\n" }
-         /Types:/ { b = $0; sub(/Types:[^\n]*/, "Types: deb", b); print b
-                    s = $0; sub(/Types:[^\n]*/, "Types: deb-src", s); print s }' \
-        /etc/apt/sources.list.d/*.sources >"$dir"/etc/project.sources
     apt_options=(
         -o "Dir::State=$dir" -o "Dir::State::Lists=$dir/lists" -o "Dir::State::status=$dir/status"
         -o "Dir::Cache=$dir" -o "Dir::Cache::archives=$dir/archives"

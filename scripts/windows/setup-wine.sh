@@ -5,6 +5,8 @@
 # win64 uses the system's wine64. The prefix has the null display driver and fonts-wine's fonts.
 # Writes WINEDIR/ARCH.env for wine-test.sh. Fails with one line when the machine cannot run it.
 set -euo pipefail
+# Any step that fails without its own message still says so in one line.
+trap 'echo "FAILED: $(basename "$0") stopped at line $LINENO" >&2' ERR
 here=$(cd "$(dirname "$0")" && pwd)
 dir=$1
 arch=$2
@@ -46,6 +48,7 @@ win32)
     fi
     loader=$root/usr/lib/wine/wine
     libs=$root/usr/lib/i386-linux-gnu:$root/lib/i386-linux-gnu
+    [ -x "$loader" ] || fail "32-bit Wine is missing from $root; remove that folder to unpack it again"
     "$loader" --version >/dev/null 2>&1 ||
         fail "this machine cannot run 32-bit x86 Linux programs, so 32-bit Wine cannot run here"
     ;;
@@ -66,12 +69,22 @@ export LD_LIBRARY_PATH='$libs' WINEDEBUG=-all WINEDLLOVERRIDES='mscoree,mshtml='
 END
 # shellcheck disable=SC1090
 source "$dir/$arch.env"
-if [ ! -e "$prefix/.complete" ]; then
+# A crashing test program gets a back trace on stderr and ends; the crash dialog would wait for
+# a click for ever.
+settings=(
+    'HKCU\Software\Wine\Drivers /v Graphics /d null'
+    'HKCU\Software\Wine\WineDbg /v ShowCrashDialog /t REG_DWORD /d 0'
+)
+stamp=$prefix/.complete-${#settings[@]}
+if [ ! -e "$stamp" ]; then
     rm -rf "$prefix"
-    "$loader" reg add 'HKCU\Software\Wine\Drivers' /v Graphics /d null /f </dev/null >/dev/null 2>&1 ||
-        fail "Wine could not make its prefix $prefix"
+    for setting in "${settings[@]}"; do
+        # shellcheck disable=SC2086
+        "$loader" reg add $setting /f </dev/null >/dev/null 2>&1 ||
+            fail "Wine could not make its prefix $prefix"
+    done
     # Debian's Wine does not look in fonts-wine's folder.
     cp /usr/share/wine/fonts/* "$prefix/drive_c/windows/Fonts/"
     "$wineserver" -w
-    touch "$prefix/.complete"
+    touch "$stamp"
 fi

@@ -15,8 +15,12 @@ x86_64) wine_arch=win64 ;;
     ;;
 esac
 dir=${2:-$root/build-$wine_arch}
+if ! command -v "$arch-w64-mingw32-g++-posix" >/dev/null; then
+    echo "FAILED: the $arch mingw-w64 compiler is not installed (scripts/install-deps.sh installs it)" >&2
+    exit 1
+fi
 
-"$root/scripts/build.sh" "$dir" -DCMAKE_TOOLCHAIN_FILE="$root/cmake/windows/Windows-$arch.cmake"
+ORVD_PRESET=$wine_arch "$root/scripts/build.sh" "$dir"
 "$root/scripts/windows/setup-wine.sh" "$dir/wine" "$wine_arch"
 
 # shellcheck disable=SC1090

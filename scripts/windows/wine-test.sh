@@ -12,10 +12,18 @@ if [ ! -e "$dir/$arch.env" ]; then
 fi
 # shellcheck disable=SC1090
 source "$dir/$arch.env"
+# The output goes to a file, not a pipe: a process the program leaves behind (a debugger after a
+# crash) would keep a pipe open and this script waiting. A program that hangs is ended.
+limit=300
 output=$(mktemp)
 trap 'rm -f "$output"' EXIT
-"$WINELOADER" "$@" 2>&1 | tee "$output"
-status=${PIPESTATUS[0]}
+timeout --kill-after=10 "$limit" "$WINELOADER" "$@" >"$output" 2>&1 </dev/null
+status=$?
+cat "$output"
+if [ "$status" -eq 124 ] || [ "$status" -eq 137 ]; then
+    echo "FAILED: $(basename "$1") did not end within $limit s under Wine" >&2
+    exit 1
+fi
 if [ "$status" -ne 0 ]; then
     echo "FAILED: $(basename "$1") exited with $status under Wine" >&2
     exit 1

@@ -1,5 +1,6 @@
 #include "app/Settings.h"
 
+#include "StorageFakes.h"
 #include "base/Error.h"
 #include "base/profile/ProfileFile.h"
 #include "base/profile/ProfileStorage.h"
@@ -10,18 +11,7 @@
 namespace orvd {
 namespace {
 
-class MemoryStorage : public ProfileStorage {
-public:
-    std::string content;
-    int storesLeft = 1000; // writes that succeed before the disk is "full"
-    std::string Load(const std::string&) const override { return content; }
-    void Store(const std::string& path, std::string_view bytes) override {
-        if (storesLeft-- <= 0) {
-            throw Error("Unable to write to " + path);
-        }
-        content = bytes;
-    }
-};
+using testing::MemoryStorage;
 
 struct SettingsFile {
     MemoryStorage storage;

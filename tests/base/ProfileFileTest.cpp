@@ -1,5 +1,6 @@
 #include "base/profile/ProfileFile.h"
 
+#include "StorageFakes.h"
 #include "base/Error.h"
 #include "base/TextCase.h"
 #include "base/profile/ProfileStorage.h"
@@ -10,8 +11,6 @@
 #include <fstream>
 #include <gtest/gtest.h>
 #ifndef _WIN32
-#include "FailingStorage.h"
-
 #include <sys/mount.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
@@ -23,17 +22,8 @@ namespace {
 
 namespace fs = std::filesystem;
 
-// Odd file content straight from memory.
-class MemoryStorage : public ProfileStorage {
-public:
-    std::string content;
-    int stores = 0;
-    std::string Load(const std::string&) const override { return content; }
-    void Store(const std::string&, std::string_view bytes) override {
-        content = bytes;
-        ++stores;
-    }
-};
+using testing::FailingStorage;
+using testing::MemoryStorage; // odd file content straight from memory
 
 struct MemoryProfile {
     MemoryStorage storage;
@@ -519,10 +509,10 @@ TEST_F(ProfileDiskTest, UnreadableFileReadsAsMissing) {
 TEST_F(ProfileDiskTest, FailingStepLeavesTheOldFileWhole) {
     const std::string path = PathOf("NR_Engli.dat");
     const std::string before = "[PROPERTIES]\r\nName=English\r\n[DATA]\r\nOakford=1200,850\r\n";
-    for (auto step : {testing::FailingStorage::Step::Write, testing::FailingStorage::Step::Flush,
-                      testing::FailingStorage::Step::Rename}) {
+    for (auto step :
+         {FailingStorage::Step::Write, FailingStorage::Step::Flush, FailingStorage::Step::Rename}) {
         Put(path, before);
-        testing::FailingStorage storage(step);
+        FailingStorage storage(step);
         ProfileFile f(path, storage);
         EXPECT_THROW(f.RemoveSection("DATA"), Error);
         EXPECT_EQ(Contents(path), before);

@@ -1,13 +1,13 @@
 // The profile store on Windows: what the POSIX tests check with permission bits, processes and
 // links, checked with attributes, sharing and process handles.
-#include "FailingStorage.h"
+#include "StorageFakes.h"
 #include "TempDir.h"
+#include "TestFiles.h"
 #include "base/Error.h"
 #include "base/profile/ProfileFile.h"
 #include "base/profile/TempFileName.h"
 
 #include <filesystem>
-#include <fstream>
 #include <functional>
 #include <gtest/gtest.h>
 #include <windows.h>
@@ -16,16 +16,9 @@ namespace orvd {
 namespace {
 
 namespace fs = std::filesystem;
+using testing::Slurp;
 using testing::TempDir;
-
-std::string Contents(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), {});
-}
-
-void Put(const std::string& path, const std::string& bytes) {
-    std::ofstream(path, std::ios::binary) << bytes;
-}
+using testing::WriteFile;
 
 std::size_t Entries(const TempDir& dir) {
     return std::size_t(std::distance(fs::directory_iterator(dir.Path()), fs::directory_iterator()));
@@ -58,7 +51,7 @@ TEST(ProfileStoreWin32, ReplacesAFileKeepingItsAttributes) {
         f.WriteText("Config", "Language", "Neder");
         ASSERT_TRUE(::SetFileAttributesA(path.c_str(), attributes));
         f.WriteNumber("Config", "AnimationSpeed", 20);
-        EXPECT_EQ(Contents(path), "[Config]\r\nLanguage=Neder\r\nAnimationSpeed=20\r\n");
+        EXPECT_EQ(Slurp(path), "[Config]\r\nLanguage=Neder\r\nAnimationSpeed=20\r\n");
         EXPECT_EQ(::GetFileAttributesA(path.c_str()) & FILE_ATTRIBUTE_HIDDEN,
                   attributes & FILE_ATTRIBUTE_HIDDEN);
         EXPECT_EQ(Entries(dir), 1u); // no temporary file left behind
@@ -90,7 +83,7 @@ TEST(ProfileStoreWin32, UnwritableFilesFailAndKeepTheirContent) {
     for (const auto& row : rows) {
         TempDir dir;
         const std::string path = dir.File("NR_Engli.dat");
-        Put(path, before);
+        WriteFile(path, before);
         row.arrange(path);
         try {
             ProfileFile(path).WriteText("Config", "Language", "Neder");
@@ -99,7 +92,7 @@ TEST(ProfileStoreWin32, UnwritableFilesFailAndKeepTheirContent) {
             EXPECT_EQ(std::string(e.what()), "Unable to write to " + path) << row.what;
         }
         row.undo(path);
-        EXPECT_EQ(Contents(path), before) << row.what;
+        EXPECT_EQ(Slurp(path), before) << row.what;
         EXPECT_EQ(Entries(dir), 1u) << row.what;
     }
     TempDir dir;
@@ -122,17 +115,17 @@ TEST(ProfileStoreWin32, RemovesOnlyTheLeftoversOfEndedWriters) {
                                    TempFileName("NR_Engli.dat", long(::GetCurrentProcessId()), 7)};
     const std::string kept[] = {TempFileName("NR_Engli.dat", long(running.info.dwProcessId), 1),
                                 TempFileName("NR_Neder.dat", long(ended), 0)};
-    Put(path, "[DATA]\r\nA=1,2\r\n");
+    WriteFile(path, "[DATA]\r\nA=1,2\r\n");
     for (const std::string& name : removed)
-        Put(dir.File(name), "half a save");
+        WriteFile(dir.File(name), "half a save");
     for (const std::string& name : kept)
-        Put(dir.File(name), "keep");
+        WriteFile(dir.File(name), "keep");
     ProfileFile(path).WriteText("DATA", "B", "3,4");
     for (const std::string& name : removed)
         EXPECT_FALSE(fs::exists(dir.File(name))) << name;
     for (const std::string& name : kept)
-        EXPECT_EQ(Contents(dir.File(name)), "keep") << name;
-    EXPECT_EQ(Contents(path), "[DATA]\r\nA=1,2\r\nB=3,4\r\n");
+        EXPECT_EQ(Slurp(dir.File(name)), "keep") << name;
+    EXPECT_EQ(Slurp(path), "[DATA]\r\nA=1,2\r\nB=3,4\r\n");
 }
 
 TEST(ProfileStoreWin32, FailingStepLeavesTheOldFileWhole) {
@@ -141,10 +134,10 @@ TEST(ProfileStoreWin32, FailingStepLeavesTheOldFileWhole) {
                       testing::FailingStorage::Step::Rename}) {
         TempDir dir;
         const std::string path = dir.File("NR_Engli.dat");
-        Put(path, before);
+        WriteFile(path, before);
         testing::FailingStorage storage(step);
         EXPECT_THROW(ProfileFile(path, storage).RemoveSection("DATA"), Error);
-        EXPECT_EQ(Contents(path), before);
+        EXPECT_EQ(Slurp(path), before);
         EXPECT_EQ(Entries(dir), 1u);
     }
 }

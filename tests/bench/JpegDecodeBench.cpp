@@ -2,6 +2,7 @@
 // the same file in the same run.
 #include "JpegWriter.h"
 #include "TempDir.h"
+#include "TestFiles.h"
 #include "base/Error.h"
 #include "mapdata/JpegDecoder.h"
 #include "mapdata/MapPictures.h"

@@ -3,6 +3,7 @@
 // offscreen platform unless QT_QPA_PLATFORM says otherwise (for example xcb under Xvfb).
 #include "JpegWriter.h"
 #include "TempDir.h"
+#include "TestFiles.h"
 #include "app/qt/TForm1.h"
 
 #include <QApplication>

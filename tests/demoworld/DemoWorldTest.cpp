@@ -3,6 +3,7 @@
 #include "JpegWriter.h"
 #include "PlaceNames.h"
 #include "TempDir.h"
+#include "TestFiles.h"
 #include "base/Error.h"
 #include "base/FileSystem.h"
 #include "mapdata/Languages.h"

@@ -1,6 +1,8 @@
 #include "editor/LocationEditor.h"
 
+#include "StorageFakes.h"
 #include "TempDir.h"
+#include "TestFiles.h"
 #include "base/Error.h"
 #include "base/FileSystem.h"
 #include "base/profile/ProfileStorage.h"
@@ -8,14 +10,16 @@
 #include "editor/EditorPrompts.h"
 #include "mapdata/LocationsFile.h"
 
-#include <cerrno>
 #include <filesystem>
-#include <fstream>
 #include <functional>
 #include <gtest/gtest.h>
 
 namespace orvd {
 namespace {
+
+using testing::FullDisk;
+using testing::Slurp;
+using testing::WriteFile;
 
 using testing::TempDir;
 namespace fs = std::filesystem;
@@ -62,14 +66,6 @@ struct Prompts : EditorPrompts {
         return tickedAtClose;
     }
 };
-
-std::string Slurp(const std::string& path) {
-    return ReadWholeFile(path).value_or("<missing>");
-}
-
-void WriteFile(const std::string& path, const std::string& bytes) {
-    std::ofstream(path, std::ios::binary) << bytes;
-}
 
 struct Buttons {
     bool apply, add, del;
@@ -268,14 +264,6 @@ TEST_F(Saving, DoneWithoutLanguageOrDialogSavesNothing) {
     EXPECT_FALSE(FileExists(dir.File("NR_Engli.da~")));
     EXPECT_EQ(Slurp(shown), before);
 }
-
-class FullDisk : public ProfileStorage {
-protected:
-    bool WriteAll(int, std::string_view) override {
-        errno = ENOSPC;
-        return false;
-    }
-};
 
 // Each failure ends Done with its message; the file keeps its content and the editor its list.
 TEST_F(Saving, FailuresLoseNothing) {

@@ -2,7 +2,7 @@
 // the names in byte-wise order, each once and with its own point; saving the list and loading
 // the file again gives the same list, or the save is refused and the file is left as it was.
 #include "Check.h"
-#include "MemoryStorage.h"
+#include "StorageFakes.h"
 #include "base/Error.h"
 #include "base/TextCase.h"
 #include "mapdata/LocationList.h"

@@ -3,7 +3,7 @@
 // pair of quotes around it) while every other line keeps its bytes, line end included, and a
 // removed section must leave nothing of itself to be found.
 #include "Check.h"
-#include "MemoryStorage.h"
+#include "StorageFakes.h"
 #include "base/TesselUtils.h"
 #include "base/TextCase.h"
 #include "base/profile/ProfileFile.h"

@@ -2,6 +2,7 @@
 
 #include "JpegWriter.h"
 #include "TempDir.h"
+#include "TestFiles.h"
 #include "base/Error.h"
 #include "base/FileSystem.h"
 #include "mapdata/MapPictures.h"

@@ -1,10 +1,10 @@
 #include "mapdata/LocationList.h"
 
 #include "TempDir.h"
+#include "TestFiles.h"
 #include "mapdata/SortLocations.h"
 
 #include <algorithm>
-#include <fstream>
 #include <gtest/gtest.h>
 #include <map>
 #include <random>
@@ -12,12 +12,9 @@
 namespace orvd {
 namespace {
 
-using testing::TempDir;
+using testing::WriteFile;
 
-void WriteFile(const std::string& path, const std::string& bytes) {
-    std::ofstream out(path, std::ios::binary);
-    out << bytes;
-}
+using testing::TempDir;
 
 TEST(SortLocations, ByteWiseOrderWithPointsFollowing) {
     std::vector<std::string> names = {"Zebra",   "apple", "Ash Hill", "\xC9tang",

@@ -1,30 +1,27 @@
 #include "mapdata/LocationsFile.h"
 
+#include "StorageFakes.h"
 #include "TempDir.h"
+#include "TestFiles.h"
 #include "base/Error.h"
 #include "base/FileSystem.h"
 #include "base/profile/ProfileStorage.h"
 
 #include <filesystem>
-#include <fstream>
 #include <gtest/gtest.h>
-#include <map>
 #include <random>
 
 namespace orvd {
 namespace {
 
+using testing::FailingStorage;
+using testing::FullDisk;
+using testing::MemoryStorage;
+using testing::Slurp;
+using testing::WriteFile;
+
 using namespace std::string_literals;
 using testing::TempDir;
-
-void WriteFile(const std::string& path, const std::string& bytes) {
-    std::ofstream out(path, std::ios::binary);
-    out << bytes;
-}
-
-std::string Slurp(const std::string& path) {
-    return ReadWholeFile(path).value_or("<missing>");
-}
 
 std::string DataFile(const std::string& dataLines) {
     return "[PROPERTIES]\r\nlanguage=English\r\n[DATA]\r\n" + dataLines;
@@ -317,28 +314,13 @@ TEST(LocationsFile, AListThatFillsTheKeyBufferReadsBackWhole) {
     EXPECT_THROW(WriteLocationsFile(path, "English", names, points), Error);
 }
 
-// Fails every Store after the first `allowed` ones.
-class FailingStorage : public ProfileStorage {
-public:
-    explicit FailingStorage(int allowed) : allowed_(allowed) {}
-    void Store(const std::string& path, std::string_view bytes) override {
-        if (allowed_-- <= 0) {
-            throw Error("Unable to write to " + path);
-        }
-        ProfileStorage::Store(path, bytes);
-    }
-
-private:
-    int allowed_;
-};
-
 TEST(LocationsFile, FailedWritesReportThePathAndKeepEarlierContent) {
     TempDir dir;
     const std::string path = dir.File("NR_Engli.dat");
     const std::string before = DataFile("Keep=1,1\r\n");
     WriteFile(path, before);
 
-    FailingStorage none(0);
+    FailingStorage none(FailingStorage::Step::Store, 0);
     try {
         WriteLocationsFile(path, "English", {"New"}, {{2, 2}}, &none);
         FAIL();
@@ -349,7 +331,7 @@ TEST(LocationsFile, FailedWritesReportThePathAndKeepEarlierContent) {
 
     // Backup first, then a save that dies half way: the backup still holds the old content.
     const std::string backup = MakeBackup(path);
-    FailingStorage two(2);
+    FailingStorage two(FailingStorage::Step::Store, 2);
     EXPECT_THROW(
         WriteLocationsFile(path, "English", {"A", "B", "C"}, {{1, 1}, {2, 2}, {3, 3}}, &two),
         Error);
@@ -367,27 +349,13 @@ TEST(LocationsFile, FailedWritesReportThePathAndKeepEarlierContent) {
                  Error);
 }
 
-// Holds files in memory, so the key-by-key writer can run on any content without a disk.
-class MemoryStorage : public ProfileStorage {
-public:
-    std::string Load(const std::string& path) const override {
-        const auto it = files.find(path);
-        return it == files.end() ? std::string() : it->second;
-    }
-    void Store(const std::string& path, std::string_view bytes) override {
-        files[path] = std::string(bytes);
-    }
-    std::map<std::string, std::string> files;
-};
-
 std::string KeyByKey(const std::string& before, std::string_view language,
                      const std::vector<std::string>& names, const std::vector<Point>& points) {
+    // In memory, so the key-by-key writer can run on any content without a disk.
     MemoryStorage memory;
-    if (!before.empty()) {
-        memory.files["f"] = before;
-    }
+    memory.content = before;
     WriteLocationsFile("f", language, names, points, &memory);
-    return memory.Load("f");
+    return memory.content;
 }
 
 TEST(LocationsFile, ComposedFileEqualsTheKeyByKeyWriting) {
@@ -443,15 +411,6 @@ TEST(LocationsFile, ComposedFileEqualsTheKeyByKeyWriting) {
             << ::testing::PrintToString(before);
     }
 }
-
-// Fails the write of the temporary file as a full disk would.
-class FullDisk : public ProfileStorage {
-protected:
-    bool WriteAll(int, std::string_view) override {
-        errno = ENOSPC;
-        return false;
-    }
-};
 
 TEST(LocationsFile, SaveReplacesTheFileAtOnceOrLeavesItWhole) {
     TempDir dir;

@@ -2,6 +2,7 @@
 
 #include "JpegWriter.h"
 #include "TempDir.h"
+#include "TestFiles.h"
 #include "mapdata/TestMap.h"
 
 #include <gtest/gtest.h>

@@ -46,15 +46,6 @@ std::string EncodeJpeg(const Image& image, int quality, bool grey, bool progress
     return bytes;
 }
 
-void WriteFile(const std::string& path, const std::string& bytes) {
-    std::FILE* file = std::fopen(path.c_str(), "wb");
-    if (!file)
-        throw std::runtime_error("cannot create " + path);
-    const bool ok = std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size();
-    if (std::fclose(file) != 0 || !ok)
-        throw std::runtime_error("cannot write " + path);
-}
-
 Image PatternImage(int w, int h) {
     Image image(w, h);
     for (int y = 0; y < h; ++y)

@@ -15,7 +15,4 @@ std::string EncodeJpeg(const Image& image, int quality = 90, bool grey = false,
 // A w x h picture whose pixels differ from their neighbours, so a misplaced copy shows.
 Image PatternImage(int w, int h);
 
-// Writes bytes to a file; throws std::runtime_error when it cannot.
-void WriteFile(const std::string& path, const std::string& bytes);
-
 } // namespace orvd::testing

@@ -2,6 +2,7 @@
 #include "JpegWriter.h"
 #include "ScriptedDialogs.h"
 #include "TempDir.h"
+#include "TestFiles.h"
 #include "ViewerFixture.h"
 #include "WidgetLookup.h"
 #include "app/qt/TForm1.h"

@@ -5,6 +5,7 @@
 #include "JpegWriter.h"
 #include "ScriptedDialogs.h"
 #include "TempDir.h"
+#include "TestFiles.h"
 #include "WidgetLookup.h"
 #include "app/qt/Startup.h"
 #include "app/qt/TForm1.h"

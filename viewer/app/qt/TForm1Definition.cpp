@@ -1,4 +1,5 @@
 #include "app/qt/TForm1.h"
+
 #include "base/qt/BevelPanel.h"
 #include "base/qt/ContextMenuRoute.h"
 #include "base/qt/Dialogs.h"

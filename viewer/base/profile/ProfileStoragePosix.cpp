@@ -1,5 +1,6 @@
-#include "base/Error.h"
 #include "base/profile/ProfileStorage.h"
+
+#include "base/Error.h"
 #include "base/profile/TempFileName.h"
 
 #include <cerrno>

@@ -1,6 +1,5 @@
 #include "editor/qt/TForm3.h"
 
-#include "base/Error.h"
 #include "base/ErrorMessage.h"
 #include "base/profile/ProfileFile.h"
 #include "base/qt/ContextMenuRoute.h"
