@@ -3,8 +3,8 @@
 # Windows, build-release-win32) and writes into dist/ the viewer's portable folder for Linux
 # (orvandel-map-<version>-linux-x86_64.tar.gz), the viewer for Windows
 # (orvandel-map-<version>-win32.zip), strveil for Windows (strveil-<version>-win32.zip) and
-# SHA256SUMS of the three. The same commit gives
-# the same bytes: file times are the commit's (SOURCE_DATE_EPOCH, unless set), the owner root.
+# SHA256SUMS of the three. The same commit gives the same bytes: file times are the commit's
+# (SOURCE_DATE_EPOCH, unless set), the owner root.
 # ORVD_PACKAGE_BUILD and ORVD_DIST choose other folders.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
@@ -37,8 +37,8 @@ done
 # a README.txt in CR LF lines. Entries in name order, all with the commit's time and mode 644.
 version=$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' "$build/CMakeCache.txt")
 win_build=$build-win32
-ORVD_TARGETS=ORVDMAP "$root/scripts/build.sh" "$win_build" -DCMAKE_BUILD_TYPE=Release \
-    -DCMAKE_TOOLCHAIN_FILE="$root/cmake/windows/Windows-i686.cmake" >/dev/null
+ORVD_PRESET=win32 ORVD_TARGETS=ORVDMAP "$root/scripts/build.sh" "$win_build" \
+    -DCMAKE_BUILD_TYPE=Release >/dev/null
 name=orvandel-map-$version-win32
 stage=$win_build/zip/$name
 rm -rf "$win_build/zip"

@@ -3,6 +3,7 @@
 #include "JpegWriter.h"
 #include "ScriptedDialogs.h"
 #include "TempDir.h"
+#include "TestFiles.h"
 #include "app/win32/Startup.h"
 #include "app/win32/TForm1.h"
 #include "app/win32/TfSplash.h"

@@ -1,4 +1,5 @@
 #include "app/win32/TForm1.h"
+
 #include "base/Error.h"
 #include "base/ErrorMessage.h"
 #include "base/win32/Dialogs.h"
