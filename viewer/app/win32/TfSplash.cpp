@@ -130,17 +130,7 @@ void TfSplash::DrawGoldJPG(HDC dc) {
     if (goldImage_.IsEmpty())
         return;
     // Unscaled at the paint box's (0, 0): the 354 x 275 picture is cut to the 346 x 267 box.
-    BITMAPINFO info{};
-    info.bmiHeader.biSize = sizeof info.bmiHeader;
-    info.bmiHeader.biWidth = goldImage_.Width();
-    info.bmiHeader.biHeight = -goldImage_.Height();
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    info.bmiHeader.biCompression = BI_RGB;
-    const int w = std::min(goldImage_.Width(), kWidth - 8);
-    const int h = std::min(goldImage_.Height(), kHeight - 8);
-    SetDIBitsToDevice(dc, 4, 4, DWORD(w), DWORD(h), 0, 0, 0, UINT(goldImage_.Height()),
-                      goldImage_.Data(), &info, DIB_RGB_COLORS);
+    DrawImage(dc, 4, 4, goldImage_, kWidth - 8, kHeight - 8);
 }
 
 void TfSplash::Paint(HDC target) {

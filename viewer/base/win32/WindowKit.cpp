@@ -2,6 +2,7 @@
 
 #include "base/win32/WinApi.h"
 
+#include <algorithm>
 #include <map>
 #include <tuple>
 
@@ -35,6 +36,24 @@ HWND MakeControl(HWND parent, const char* className, const std::string& text, DW
                         GetModuleHandleA(nullptr), nullptr);
     SendMessageA(control, WM_SETFONT, reinterpret_cast<WPARAM>(DialogFont()), FALSE);
     return control;
+}
+
+void DrawImage(HDC dc, int x, int y, const Image& image, int width, int height) {
+    if (image.IsEmpty())
+        return;
+    // Top-down 32-bit rows: the core's pixels as they are.
+    BITMAPINFO info{};
+    info.bmiHeader.biSize = sizeof info.bmiHeader;
+    info.bmiHeader.biWidth = image.Width();
+    info.bmiHeader.biHeight = -image.Height();
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    info.bmiHeader.biCompression = BI_RGB;
+    const int w = std::min(width, image.Width());
+    const int h = std::min(height, image.Height());
+    if (w > 0 && h > 0)
+        SetDIBitsToDevice(dc, x, y, DWORD(w), DWORD(h), 0, 0, 0, UINT(image.Height()), image.Data(),
+                          &info, DIB_RGB_COLORS);
 }
 
 SIZE TextSize(HFONT font, const std::string& text) {

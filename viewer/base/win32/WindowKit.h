@@ -1,5 +1,6 @@
 #pragma once
 
+#include "base/Image.h"
 #include "base/Rect.h"
 #include "base/win32/WinApi.h"
 
@@ -19,6 +20,9 @@ HWND MakeControl(HWND parent, const char* className, const std::string& text, DW
                  int y, int width, int height, int id = 0, DWORD exStyle = 0);
 // A label at (x, y) sized to its text, as the window definitions' auto-sized labels are.
 HWND MakeLabel(HWND parent, const std::string& text, int x, int y, DWORD align = SS_LEFT);
+// Draws `image` unscaled with its top-left corner at (x, y) of `dc`, cut to width x height.
+void DrawImage(HDC dc, int x, int y, const Image& image, int width, int height);
+
 // The size `text` takes in `font`.
 SIZE TextSize(HFONT font, const std::string& text);
 // The text of a window or control, in the system's code page.

@@ -5,6 +5,8 @@
 #include "view/win32/ColorChooser.h"
 #include "view/win32/MapView.h"
 
+#include <algorithm>
+
 namespace orvd {
 namespace {
 
@@ -31,8 +33,11 @@ TForm5::TForm5(HWND owner, ColorValue& borderColor, BorderPattern& borderStyle,
 
     // Created in the tab order: the list, OK, Cancel, the colour button.
     Label1 = MakeLabel(window_, "Style", 16, 8);
-    ComboBox1 = MakeControl(window_, "COMBOBOX", "", CBS_DROPDOWNLIST | WS_VSCROLL | WS_TABSTOP, 16,
-                            32, 137, 21, kComboBox1);
+    // Each item shows its pattern beside its name.
+    ComboBox1 = MakeControl(window_, "COMBOBOX", "",
+                            CBS_DROPDOWNLIST | CBS_OWNERDRAWFIXED | CBS_HASSTRINGS | WS_VSCROLL |
+                                WS_TABSTOP,
+                            16, 32, 137, 21, kComboBox1);
     const int row = int(SendMessageA(ComboBox1, CB_GETITEMHEIGHT, 0, 0));
     MoveWindow(ComboBox1, 16, 32, 137, 21 + kDropRows * (row > 0 ? row : 13) + 2, FALSE);
     for (std::string_view caption : kBorderStyleCaptions)
@@ -104,6 +109,31 @@ void TForm5::Button1Click() {
     DrawExample();
 }
 
+void TForm5::DrawPatternItem(const DRAWITEMSTRUCT& item) {
+    const bool selected = (item.itemState & ODS_SELECTED) != 0;
+    const int background = selected ? COLOR_HIGHLIGHT : COLOR_WINDOW;
+    const int text = selected ? COLOR_HIGHLIGHTTEXT : COLOR_WINDOWTEXT;
+    FillRect(item.hDC, &item.rcItem, GetSysColorBrush(background));
+    if (item.itemID == UINT(-1))
+        return;
+    const RECT& r = item.rcItem;
+    constexpr int kSwatchWidth = 24;
+    const int height = std::max(0, int(r.bottom - r.top) - 4);
+    const Image swatch = PatternSwatch(PatternFromCode(int(item.itemID)), kSwatchWidth, height,
+                                       colors_.Get(text), colors_.Get(background));
+    DrawImage(item.hDC, r.left + 2, r.top + 2, swatch, swatch.Width(), swatch.Height());
+    char caption[32] = {};
+    SendMessageA(ComboBox1, CB_GETLBTEXT, item.itemID, reinterpret_cast<LPARAM>(caption));
+    RECT textRect{r.left + kSwatchWidth + 6, r.top, r.right, r.bottom};
+    SetBkMode(item.hDC, TRANSPARENT);
+    SetTextColor(item.hDC, GetSysColor(text));
+    HGDIOBJ old = SelectObject(item.hDC, DialogFont());
+    DrawTextA(item.hDC, caption, -1, &textRect, DT_LEFT | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
+    SelectObject(item.hDC, old);
+    if (item.itemState & ODS_FOCUS)
+        DrawFocusRect(item.hDC, &item.rcItem);
+}
+
 void TForm5::BitBtn1Click() {
     choice_.CopyBack(borderColor_, borderStyle_);
 }
@@ -135,6 +165,14 @@ LRESULT TForm5::Handle(UINT message, WPARAM wp, LPARAM lp) {
         if (LOWORD(wp) == IDOK)
             modalResult_ = IDOK;
         return 0;
+    case WM_MEASUREITEM: {
+        auto* item = reinterpret_cast<MEASUREITEMSTRUCT*>(lp);
+        item->itemHeight = UINT(TextSize(DialogFont(), "Ag").cy + 2);
+        return TRUE;
+    }
+    case WM_DRAWITEM:
+        DrawPatternItem(*reinterpret_cast<const DRAWITEMSTRUCT*>(lp));
+        return TRUE;
     case WM_CLOSE:
         modalResult_ = IDCANCEL;
         return 0;

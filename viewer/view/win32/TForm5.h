@@ -46,6 +46,7 @@ private:
     void FormCreate();
     void DrawExample();
     void PaintBox1Paint();
+    void DrawPatternItem(const DRAWITEMSTRUCT& item);
     Rect ClientInBox() const;
 
     HWND owner_;
