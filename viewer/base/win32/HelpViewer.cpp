@@ -34,6 +34,10 @@ LRESULT CALLBACK ContentsProcedure(HWND window, UINT message, WPARAM wp, LPARAM 
     case WM_SETFOCUS:
         SetFocus(GetWindow(window, GW_CHILD));
         return 0;
+    case WM_COMMAND: // Esc, through the dialog keys of the message loop
+        if (LOWORD(wp) == IDCANCEL)
+            DestroyWindow(window);
+        return 0;
     case WM_CLOSE:
         DestroyWindow(window);
         return 0;
