@@ -20,6 +20,8 @@ packages=(
     strace desktop-file-utils
     # A window manager for the window tests that need real frames (placement under Xvfb).
     openbox x11-utils
+    # The Windows release zip (scripts/package.sh).
+    zip
 )
 
 missing=()

@@ -1,9 +1,10 @@
 #!/usr/bin/env bash
-# package.sh: installs what is missing, builds the release (Release, in build-release) and writes
-# into dist/ the viewer's portable folder for Linux (orvandel-map-<version>-linux-x86_64.tar.gz),
-# its Debian package (orvandel-map_<version>_amd64.deb), strveil for Windows
-# (strveil-<version>-win32.zip) and SHA256SUMS of the three. The same commit gives
-# the same bytes: file times are the commit's (SOURCE_DATE_EPOCH, unless set), the owner root.
+# package.sh: installs what is missing, builds the release (Release, in build-release and, for
+# Windows, build-release-win32) and writes into dist/ the viewer's portable folder for Linux
+# (orvandel-map-<version>-linux-x86_64.tar.gz), its Debian package (orvandel-map_<version>_amd64.deb),
+# the viewer for Windows (orvandel-map-<version>-win32.zip), strveil for Windows
+# (strveil-<version>-win32.zip) and SHA256SUMS of the four. The same commit gives the same bytes:
+# file times are the commit's (SOURCE_DATE_EPOCH, unless set), the owner root.
 # ORVD_PACKAGE_BUILD and ORVD_DIST choose other folders.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
@@ -46,6 +47,27 @@ mkdir -p "$dist"
 for a in "${archives[@]}"; do
     cp "$build/cpack/$a" "$dist/$a"
 done
+
+# Windows: the 32-bit program, its help file and the demo world in one folder of the zip, with
+# a README.txt in CR LF lines. Entries in name order, all with the commit's time and mode 644.
+version=$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' "$build/CMakeCache.txt")
+win_build=$build-win32
+ORVD_PRESET=win32 ORVD_TARGETS=ORVDMAP "$root/scripts/build.sh" "$win_build" \
+    -DCMAKE_BUILD_TYPE=Release >/dev/null
+name=orvandel-map-$version-win32
+stage=$win_build/zip/$name
+rm -rf "$win_build/zip"
+mkdir -p "$stage"
+i686-w64-mingw32-strip -o "$stage/ORVDMAP.exe" "$win_build/viewer/ORVDMAP.exe"
+cp "$root/viewer/resources/orvd.hlp" "$stage/"
+"$build/tools/demoworld/demoworld_gen" "$stage" >/dev/null
+sed -e "s/@PROJECT_VERSION@/$version/g" -e 's/$/\r/' "$root/packaging/viewer-win32/README.txt.in" \
+    >"$stage/README.txt"
+find "$win_build/zip" -exec touch -h -d "@$SOURCE_DATE_EPOCH" {} +
+find "$stage" -type f -exec chmod 644 {} +
+rm -f "$dist/$name.zip"
+(cd "$win_build/zip" && find "$name" -type f | sort | zip -X -D -q "$dist/$name.zip" -@)
+archives+=("$name.zip")
 (cd "$dist" && sha256sum "${archives[@]}" >SHA256SUMS)
 echo "Release in $dist:"
 (cd "$dist" && cat SHA256SUMS)

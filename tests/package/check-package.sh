@@ -4,7 +4,8 @@
 # the archives' entries against viewer-files.txt and strveil-files.txt and that README.md lists
 # the runtime packages of README.txt, unpacks the viewer into a new folder and starts it there
 # (offscreen, from another working folder), checks that it read the demo world beside itself,
-# installs and removes its launcher, and checks strveil.fll's export.
+# installs and removes its launcher, checks strveil.fll's export, and runs the unpacked Windows
+# viewer under Wine (check-windows-release.sh).
 set -euo pipefail
 src=$1
 work=$2
@@ -18,6 +19,7 @@ fail() {
 SOURCE_DATE_EPOCH=$(git -C "$src" log -1 --format=%ct)
 export SOURCE_DATE_EPOCH
 viewer=orvandel-map-$version-linux-x86_64
+viewer_win32=orvandel-map-$version-win32
 strveil=strveil-$version-win32
 
 package() { # NAME SOURCE
@@ -32,7 +34,7 @@ mkdir -p "$work/copy/src"
 package b "$work/copy/src"
 
 deb=orvandel-map_${version}_amd64.deb
-for f in "$viewer.tar.gz" "$deb" "$strveil.zip" SHA256SUMS; do
+for f in "$viewer.tar.gz" "$deb" "$viewer_win32.zip" "$strveil.zip" SHA256SUMS; do
     [ -f "$work/dist-a/$f" ] || fail "no $f in the release"
     if ! cmp -s "$work/dist-a/$f" "$work/dist-b/$f"; then
         diff <(cmake -E tar tvf "$work/dist-a/$f") <(cmake -E tar tvf "$work/dist-b/$f") >&2 || true
@@ -48,6 +50,13 @@ diff <(grep -v '^#' "$here/viewer-files.txt") <(entries "$work/dist-a/$viewer.ta
     fail "the viewer archive's entries are not those of viewer-files.txt"
 diff <(grep -v '^#' "$here/strveil-files.txt") <(entries "$work/dist-a/$strveil.zip" "$strveil") ||
     fail "the strveil archive's entries are not those of strveil-files.txt"
+diff <(grep -v '^#' "$here/viewer-win32-files.txt") \
+    <(entries "$work/dist-a/$viewer_win32.zip" "$viewer_win32") ||
+    fail "the Windows viewer archive's entries are not those of viewer-win32-files.txt"
+readme_win32=$(cd "$work" && cmake -E tar xf "$work/dist-a/$viewer_win32.zip" \
+    "$viewer_win32/README.txt" && cat "$viewer_win32/README.txt" && rm -r "$viewer_win32")
+[ "$(grep -c $'\r$' <<<"$readme_win32")" -eq "$(wc -l <<<"$readme_win32")" ] ||
+    fail "the Windows README.txt does not end every line with CR LF"
 
 readme=$(tar -xzOf "$work/dist-a/$viewer.tar.gz" "$viewer/README.txt")
 packages=$(grep -o 'apt-get install --no-install-recommends .*' <<<"$readme") ||
@@ -128,4 +137,6 @@ readme=$run/win32/$strveil/README.txt
 [ "$(grep -c $'\r$' "$readme")" = "$(wc -l <"$readme")" ] || fail "strveil's README.txt has lines without CR LF"
 cmake -DOBJDUMP=i686-w64-mingw32-objdump -DFLL="$run/win32/$strveil/strveil.fll" \
     -P "$src/strveil/tests/CheckFllTables.cmake" >/dev/null || fail "strveil.fll's tables"
+"$here/check-windows-release.sh" "$work/dist-a/$viewer_win32.zip" "$work" >/dev/null ||
+    fail "the Windows release does not run under Wine"
 echo "release $version: same bytes from two builds, entries as listed, the viewer starts unpacked"

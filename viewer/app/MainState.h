@@ -6,6 +6,7 @@
 #include "base/Rect.h"
 #include "view/Geometry.h"
 #include "view/MapAnimation.h"
+#include "view/MapPainter.h"
 
 #include <string>
 #include <vector>
@@ -35,5 +36,23 @@ struct MainState {
     ColorValue BorderColor = 0;
     BorderPattern BorderStyle = BorderPattern::Solid;
 };
+
+struct Settings;
+
+// Releases the images and lists the window owns (MapBitmap, SmallMapBitmap, both buffers, then
+// LanguageFiles, the location list with its points and FoundPoints): what the creation handler
+// starts from and what the destruction handler leaves.
+void ReleaseImagesAndLists(MainState& state);
+
+// The values of the settings that live in the state record, taken after reading; the slider
+// and the check boxes are the window's to set.
+void TakeSettings(MainState& state, const Settings& settings);
+// The settings to write: the record's values with the window's slider position, its two check
+// boxes and the "Language" value that was read.
+Settings SettingsToWrite(const MainState& state, const std::string& languageRead,
+                         int animationSpeed, bool animate, bool crosshairs);
+
+// The display options ShowMap paints with; `crosshairs` is the "Crosshairs" check box.
+MapPaintOptions PaintOptionsOf(const MainState& state, bool crosshairs);
 
 } // namespace orvd

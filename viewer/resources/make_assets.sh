@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Makes the viewer's pictures again: the splash background (a baseline JPEG, decoded by libjpeg at
-# run time), the lettering line of the splash, and the globe icon in 16 to 256 pixels.
+# run time), the lettering line of the splash, and the globe icon in 16 to 256 pixels, also
+# as the Windows program's icon file (16 to 96 pixels).
 # Needs ImageMagick and the DejaVu fonts (scripts/install-deps.sh installs both).
 set -euo pipefail
 cd "$(dirname "$0")"
@@ -23,6 +24,8 @@ text='Norrowen  ~  Fallowmere  ~  Brackenmoor'
 "$im" -size 297x25 xc:white inked.png \( ink.png -threshold 0 \) -composite -type TrueColor \
     -define png:exclude-chunks=date,time PNG24:lettering.png
 rm ink.png inked.png
+# The same as a 24-bit bitmap for the Windows program, which draws it without a PNG decoder.
+"$im" lettering.png -type TrueColor BMP3:lettering.bmp
 
 # A globe on a stand, drawn at 96 pixels (the window's sizes) and at 384 (the launcher's larger
 # sizes) and reduced, so every size stays smooth.
@@ -48,4 +51,6 @@ for size in 256 128 64; do
     "$im" globe384.png -resize ${size}x${size} -define png:exclude-chunks=date,time \
         PNG32:globe${size}.png
 done
+# Windows picks the size it needs from one file; 96 is the drawing itself.
+"$im" globe96.png -define icon:auto-resize=96,64,48,32,16 globe.ico
 rm globe96.png globe384.png

@@ -25,6 +25,15 @@ void BorderStyleChoice::DrawExample(const Rect& area, const SystemColorTable& co
         HatchRect(example_, area, *colour, int(chosenPattern_));
 }
 
+Image PatternSwatch(BorderPattern pattern, int w, int h, Pixel ink, Pixel background) {
+    Image swatch(w, h, background);
+    if (pattern == BorderPattern::Solid)
+        FillRect(swatch, Rect{0, 0, w, h}, ink);
+    else
+        HatchRect(swatch, Rect{0, 0, w, h}, ink, int(pattern));
+    return swatch;
+}
+
 void BorderStyleChoice::RepaintExample(const Rect& area, Pixel background,
                                        const SystemColorTable& colors) {
     FillRect(example_, Rect{0, 0, example_.Width(), example_.Height()}, background);

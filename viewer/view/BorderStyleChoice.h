@@ -15,6 +15,10 @@ namespace orvd {
 inline constexpr std::array<std::string_view, 7> kBorderStyleCaptions = {
     "Solid", "Horizontal", "Vertical", "Cross", "Diagonal 1", "Diagonal 2", "Diagonal Cross"};
 
+// A w x h picture of `pattern` for an item of the pattern list: the pattern's lines (or, for
+// Solid, everything) in `ink` on `background`, with the border's hatch rules.
+Image PatternSwatch(BorderPattern pattern, int w, int h, Pixel ink, Pixel background);
+
 // The border dialog's working copies and its example picture. It starts from the main window's
 // values and changes them only in CopyBack (OK); dropping it is the cancel.
 class BorderStyleChoice {

@@ -97,14 +97,7 @@ void TForm1::FormCreate() {
     if (!settings.Notice.empty())
         ShowInformationBox(this, settings.Notice);
     systemColors_ = SystemColorsFromPalette(palette());
-    state_.MapBitmap.Clear();
-    state_.SmallMapBitmap.Clear();
-    state_.View.ViewBuffer.Clear();
-    state_.View.OverviewBuffer.Clear();
-    state_.LanguageFiles.clear();
-    state_.LocationNames.clear();
-    state_.LocationPoints.clear();
-    state_.FoundPoints.clear();
+    ReleaseImagesAndLists(state_);
     imagesCreated_ = true;
     state_.LocationsFile.clear();
     state_.PickMode = false;
@@ -121,15 +114,8 @@ void TForm1::FormDestroy() {
     destroyed_ = true;
     RunHandler(this, [this] {
         DoIni(false);
-        state_.MapBitmap.Clear();
-        state_.SmallMapBitmap.Clear();
-        state_.View.ViewBuffer.Clear();
-        state_.View.OverviewBuffer.Clear();
+        ReleaseImagesAndLists(state_);
         imagesCreated_ = false;
-        state_.LanguageFiles.clear();
-        state_.LocationNames.clear();
-        state_.LocationPoints.clear();
-        state_.FoundPoints.clear();
     });
 }
 
@@ -214,12 +200,8 @@ void TForm1::FormResize() {
 void TForm1::ShowMap(QObject*) {
     if (!imagesCreated_)
         return;
-    MapPaintOptions options;
-    options.CrossColor = state_.CrossColor;
-    options.Crosshairs = CheckBox2->isChecked();
-    options.BorderColor = state_.BorderColor;
-    options.BorderStyle = state_.BorderStyle;
-    RenderViews(state_.View, &state_.MapBitmap, &state_.SmallMapBitmap, options, systemColors_);
+    RenderViews(state_.View, &state_.MapBitmap, &state_.SmallMapBitmap,
+                PaintOptionsOf(state_, CheckBox2->isChecked()), systemColors_);
     ++renderCount_;
     viewsStale_ = false;
     // A box in its own paint event draws the fresh buffer right after this; the other one can
@@ -252,28 +234,20 @@ void TForm1::DoIni(bool reading) {
         // else of the start-up is skipped.
         const std::vector<std::string> errors = ReadSettings(file, settings);
         settingsLanguage_ = settings.Language;
-        state_.LocationsFile = settings.LocationsFile;
+        TakeSettings(state_, settings);
         TrackBar1->setValue(ClampAnimationSpeed(settings.AnimationSpeed));
         CheckBox1->setChecked(settings.Animate);
         CheckBox2->setChecked(settings.Cross); // a change runs CheckBox2Click
-        state_.CrossColor = settings.CrossColor;
-        state_.BorderColor = settings.BorderColor;
-        state_.BorderStyle = settings.BorderStyle;
         for (const std::string& message : errors)
             ShowErrorBox(this, message);
         return;
     }
     if (!settingsWritable_)
         return;
-    settings.Language = settingsLanguage_;
-    settings.LocationsFile = state_.LocationsFile;
-    settings.AnimationSpeed = TrackBar1->value();
-    settings.Animate = CheckBox1->isChecked();
-    settings.Cross = CheckBox2->isChecked();
-    settings.CrossColor = state_.CrossColor;
-    settings.BorderColor = state_.BorderColor;
-    settings.BorderStyle = state_.BorderStyle;
-    WriteSettings(file, settings, state_.MapCode == kTestMapCode);
+    WriteSettings(file,
+                  SettingsToWrite(state_, settingsLanguage_, TrackBar1->value(),
+                                  CheckBox1->isChecked(), CheckBox2->isChecked()),
+                  state_.MapCode == kTestMapCode);
 }
 
 void TForm1::CheckBox2Click() {
