@@ -53,6 +53,25 @@ TEST(Languages, MenuIsSortedByLocaleIgnoringCaseAndItemsLoadTheirFiles) {
     EXPECT_FALSE(LanguageFilePath(dir.Path(), menu.LanguageFiles, 3));
 }
 
+// The user's edited copy stands for the program folder's file; a file of that name in the
+// current folder never does.
+TEST(Languages, TheUsersCopyOfALocationsFileComesFirst) {
+    TempDir dir;
+    std::filesystem::create_directories(dir.File("program"));
+    std::filesystem::create_directories(dir.File("user"));
+    WriteLanguageFile(dir.File("program/NR_Engli.dat"), "English");
+    WriteLanguageFile(dir.File("program/NR_Dutch.dat"), "Nederlands");
+    WriteLanguageFile(dir.File("user/NR_Engli.dat"), "English");
+    const std::string program = dir.File("program/"), user = dir.File("user/");
+    const std::filesystem::path cwd = std::filesystem::current_path();
+    std::filesystem::current_path(dir.Path());
+    WriteLanguageFile("NR_Dutch.dat", "Here");
+    EXPECT_EQ(ResolveLocationsFile(program, user, "NR_Engli.dat"), user + "NR_Engli.dat");
+    EXPECT_EQ(ResolveLocationsFile(program, user, "NR_Dutch.dat"), program + "NR_Dutch.dat");
+    EXPECT_EQ(ResolveLocationsFile(program, "", "NR_Dutch.dat"), program + "NR_Dutch.dat");
+    std::filesystem::current_path(cwd);
+}
+
 TEST(Languages, OnlyTheMapsFilesAreListed) {
     TempDir dir;
     for (const char* name : {"NR_Engli.dat", "NR_.dat", "nr_lower.DAT", "NR_a.b.dat",

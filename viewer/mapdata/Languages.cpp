@@ -252,6 +252,17 @@ std::string LocationsFilePath(const std::string& programDir, const std::string& 
     return !userDir.empty() && FileExists(userDir + name) ? userDir + name : programDir + name;
 }
 
+std::string ResolveLocationsFile(const std::string& programDir, const std::string& userDir,
+                                 const std::string& name) {
+    if (!userDir.empty()) {
+        const std::string edited = ResolveFileName(userDir, name);
+        if (FileExists(edited)) {
+            return edited;
+        }
+    }
+    return ResolveFileName(programDir, name);
+}
+
 std::optional<std::string> LanguageFilePath(const std::string& programDir,
                                             const std::vector<std::string>& languageFiles,
                                             std::size_t tag, const std::string& userDir) {

@@ -38,6 +38,12 @@ LanguageMenu LoadFileNames(const std::string& programDir, const std::string& cod
 std::string LocationsFilePath(const std::string& programDir, const std::string& userDir,
                               const std::string& name);
 
+// The locations file the main window loads for a map: the user's edited copy in `userDir` when
+// there is one, else the program folder's; each found ignoring case as Windows finds files
+// (ResolveFileName).
+std::string ResolveLocationsFile(const std::string& programDir, const std::string& userDir,
+                                 const std::string& name);
+
 // The full path a language item with tag `tag` loads: LocationsFilePath of LanguageFiles[tag];
 // nothing when the tag is out of range (a stale item).
 std::optional<std::string> LanguageFilePath(const std::string& programDir,

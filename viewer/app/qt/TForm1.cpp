@@ -163,9 +163,7 @@ void TForm1::ChangeMap(std::string code) {
     state_.MapCode = loaded.Code;
     Calculations();
     ShowMap(this);
-    const std::string name = state_.MapCode + state_.LocationsFile;
-    const std::string edited = userDir_.empty() ? name : ResolveFileName(userDir_, name);
-    LoadNames(FileExists(edited) ? edited : ResolveFileName(ProgramDir, name));
+    LoadNames(ResolveLocationsFile(ProgramDir, userDir_, state_.MapCode + state_.LocationsFile));
 }
 
 void TForm1::ApplyLayout() {
