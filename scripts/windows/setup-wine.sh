@@ -63,7 +63,11 @@ win64)
 esac
 
 prefix=$dir/prefix-$arch
+# Wine takes the encoding of Unix file names from the locale: under the bare POSIX locale of a
+# fresh system a Windows name with a byte above 127 (a locations file "Caf\xC9.dat") cannot be
+# made at all. The prefix is made under the same locale, so its code page is the Western one.
 cat >"$dir/$arch.env" <<END
+export LC_ALL=C.UTF-8
 export WINEPREFIX='$prefix' WINEARCH=$arch WINESERVER='$wineserver' WINELOADER='$loader'
 export LD_LIBRARY_PATH='$libs' WINEDEBUG=-all WINEDLLOVERRIDES='mscoree,mshtml=' DISPLAY=
 END
