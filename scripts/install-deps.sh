@@ -20,8 +20,9 @@ packages=(
     strace desktop-file-utils
     # A window manager for the window tests that need real frames (placement under Xvfb).
     openbox x11-utils
-    # The Windows release zip (scripts/package.sh).
-    zip
+    # The Windows release zip, and what the Debian package's library dependencies are read with
+    # (scripts/package.sh).
+    zip file
 )
 
 missing=()
