@@ -9,50 +9,34 @@
 
 namespace orvd {
 
-namespace {
-
-// The user's configuration folder, empty when neither variable gives one. A relative
-// XDG_CONFIG_HOME is ignored, as the base directory rules say.
-std::string ConfigHome(const char* xdgConfigHome, const char* home) {
-    // Without trailing separators: the paths made from it name each folder once.
-    const auto folder = [](std::string path) {
-        while (path.size() > 1 && path.back() == '/')
-            path.pop_back();
-        return path;
-    };
-    if (xdgConfigHome && xdgConfigHome[0] == '/')
-        return folder(xdgConfigHome);
-    if (home && home[0] != '\0')
-        return folder(home) + "/.config";
-    return {};
-}
-
-} // namespace
-
-SettingsLocation ChooseSettingsLocation(const std::string& programPath, const char* xdgConfigHome,
-                                        const char* home) {
+SettingsLocation ChooseSettingsLocation(const std::string& programPath,
+                                        const std::string& configFolder) {
     const std::string beside = SettingsFileName(programPath);
     // A file made read-only in a folder that can be written stays the settings file: its
     // owner wanted it kept as it is, and the write at exit says that it was.
     if (ProfileStorage::CanStoreIn(DirectoryOf(beside)))
-        return {beside, true, {}};
+        return {beside, true, {}, {}};
 
-    const std::string configHome = ConfigHome(xdgConfigHome, home);
     const std::string cannot =
         "The settings cannot be saved: " + DirectoryOf(beside) + " cannot be written";
-    if (configHome.empty())
-        return {beside, false, cannot + ", and neither XDG_CONFIG_HOME nor HOME is set."};
-    const std::string folder = configHome + "/" + SettingsLocation::kSettingsFolder;
-    const std::string path = folder + "/" + FileNamePart(beside);
+    if (configFolder.empty())
+        return {beside,
+                false,
+                cannot + ", and the system names no folder for the user's settings.",
+                {}};
+    const char separator = configFolder.back();
+    const std::string folder = configFolder + SettingsLocation::kSettingsFolder + separator;
+    const std::string path = folder + FileNamePart(beside);
     std::error_code ec;
     std::filesystem::create_directories(folder, ec);
     if (!ProfileStorage::CanStore(path))
-        return {beside, false, cannot + ", nor " + path + "."};
+        return {beside, false, cannot + ", nor " + path + ".", {}};
     if (FileExists(path))
-        return {path, true, {}};
+        return {path, true, {}, folder};
     return {path, true,
             "The folder of the program cannot be written, so the settings are kept in " + path +
-                "."};
+                ".",
+            folder};
 }
 
 } // namespace orvd

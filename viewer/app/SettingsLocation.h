@@ -5,10 +5,10 @@
 namespace orvd {
 
 // Where the settings file is kept. Beside the program (SettingsFileName) wherever the program's
-// folder can be written; otherwise the file of the same name in the user's configuration folder,
-// $XDG_CONFIG_HOME (when it is an absolute path) or else $HOME/.config, in the folder
-// kSettingsFolder, which is made when missing. An installed program's folder belongs to root,
-// and without this a user's settings would be lost at every exit.
+// folder can be written; otherwise the file of the same name in the folder kSettingsFolder of
+// the user's configuration folder (UserConfigFolder), which is made when missing. An installed
+// program's folder belongs to the administrator, and without this a user's settings would be
+// lost at every exit.
 struct SettingsLocation {
     static constexpr const char* kSettingsFolder = "orvandel-map";
 
@@ -18,10 +18,15 @@ struct SettingsLocation {
     // kept when that is the configuration folder for the first time (its file is not there
     // yet), or that they cannot be kept at all and why.
     std::string Notice;
+    // The user's folder that stands for the program folder in what the program writes (the
+    // settings, and the editor's locations files): the settings file's folder when that is not
+    // the program's; empty otherwise.
+    std::string UserFolder;
 };
 
-// `xdgConfigHome` and `home` are the variables' values, null when unset.
-SettingsLocation ChooseSettingsLocation(const std::string& programPath, const char* xdgConfigHome,
-                                        const char* home);
+// `configFolder` is the user's configuration folder with its trailing separator, empty when the
+// system names none.
+SettingsLocation ChooseSettingsLocation(const std::string& programPath,
+                                        const std::string& configFolder);
 
 } // namespace orvd

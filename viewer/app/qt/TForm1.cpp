@@ -4,6 +4,7 @@
 #include "app/SettingsLocation.h"
 #include "app/qt/TfSplash.h"
 #include "base/FileSystem.h"
+#include "base/UserConfigFolder.h"
 #include "base/profile/ProfileFile.h"
 #include "base/qt/BevelPanel.h"
 #include "base/qt/Dialogs.h"
@@ -35,7 +36,6 @@
 #include <QSignalBlocker>
 #include <QSlider>
 #include <QTimer>
-#include <cstdlib>
 #include <memory>
 
 namespace orvd {
@@ -87,13 +87,10 @@ void TForm1::changeEvent(QEvent* event) {
 
 void TForm1::FormCreate() {
     ProgramDir = DirectoryOf(programPath_);
-    const SettingsLocation settings =
-        ChooseSettingsLocation(programPath_, std::getenv("XDG_CONFIG_HOME"), std::getenv("HOME"));
+    const SettingsLocation settings = ChooseSettingsLocation(programPath_, UserConfigFolder());
     settingsPath_ = settings.Path;
     settingsWritable_ = settings.Writable;
-    userDir_ = settings.Writable && DirectoryOf(settingsPath_) != ProgramDir
-                   ? DirectoryOf(settingsPath_)
-                   : std::string();
+    userDir_ = settings.UserFolder;
     if (!settings.Notice.empty())
         ShowInformationBox(this, settings.Notice);
     systemColors_ = SystemColorsFromPalette(palette());

@@ -1,8 +1,10 @@
 #include "app/win32/TForm1.h"
 
 #include "app/Settings.h"
+#include "app/SettingsLocation.h"
 #include "app/win32/TfSplash.h"
 #include "base/FileSystem.h"
+#include "base/UserConfigFolder.h"
 #include "base/profile/ProfileFile.h"
 #include "base/win32/Dialogs.h"
 #include "base/win32/HelpViewer.h"
@@ -206,7 +208,12 @@ int TForm1::TrackBarPosition() const {
 
 void TForm1::FormCreate() {
     ProgramDir = DirectoryOf(programPath_);
-    settingsPath_ = SettingsFileName(programPath_);
+    const SettingsLocation settings = ChooseSettingsLocation(programPath_, UserConfigFolder());
+    settingsPath_ = settings.Path;
+    settingsWritable_ = settings.Writable;
+    userDir_ = settings.UserFolder;
+    if (!settings.Notice.empty())
+        ShowInformationBox(window_, settings.Notice);
     systemColors_ = SystemColorsFromWindows();
     ReleaseImagesAndLists(state_);
     imagesCreated_ = true;
@@ -288,7 +295,7 @@ void TForm1::ChangeMap(std::string code) {
     state_.MapCode = loaded.Code;
     Calculations();
     ShowMap();
-    LoadNames(ResolveFileName(ProgramDir, state_.MapCode + state_.LocationsFile));
+    LoadNames(ResolveLocationsFile(ProgramDir, userDir_, state_.MapCode + state_.LocationsFile));
 }
 
 void TForm1::ApplyLayout() {
@@ -359,6 +366,8 @@ void TForm1::DoIni(bool reading) {
             ShowErrorBox(window_, message);
         return;
     }
+    if (!settingsWritable_)
+        return;
     WriteSettings(file,
                   SettingsToWrite(state_, settingsLanguage_, TrackBarPosition(), Checked(CheckBox1),
                                   Checked(CheckBox2)),
@@ -403,7 +412,7 @@ void TForm1::LoadNames(const std::string& path) {
 }
 
 void TForm1::LoadFileNames(const std::string& code) {
-    LanguageMenu menu = orvd::LoadFileNames(ProgramDir, code);
+    LanguageMenu menu = orvd::LoadFileNames(ProgramDir, code, userDir_);
     state_.LanguageFiles = std::move(menu.LanguageFiles);
     while (GetMenuItemCount(SelectLanguage1) > 0)
         DeleteMenu(SelectLanguage1, 0, MF_BYPOSITION);
@@ -413,7 +422,7 @@ void TForm1::LoadFileNames(const std::string& code) {
 }
 
 void TForm1::LanguagesClick(std::size_t tag) {
-    if (const auto path = LanguageFilePath(ProgramDir, state_.LanguageFiles, tag))
+    if (const auto path = LanguageFilePath(ProgramDir, state_.LanguageFiles, tag, userDir_))
         LoadNames(*path);
 }
 

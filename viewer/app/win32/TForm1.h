@@ -104,7 +104,10 @@ public:
     void CentreMapOn(Point map) override;
     void SetPickMode(bool on) override;
     std::string MapCode() const override { return state_.MapCode; }
-    std::string ProgramDirectory() const override { return ProgramDir; }
+    // The folder the editor saves into: the user's own where the program's cannot be written.
+    std::string ProgramDirectory() const override {
+        return userDir_.empty() ? ProgramDir : userDir_;
+    }
     std::string LocationsFile() const override { return state_.LocationsFile; }
     std::vector<std::string> LocationNames() const override { return state_.LocationNames; }
     std::vector<Point> LocationPoints() const override { return state_.LocationPoints; }
@@ -160,6 +163,9 @@ private:
     std::string programPath_;
     std::string firstArgument_;
     std::string settingsPath_;
+    bool settingsWritable_ = true; // false: the start said the settings cannot be kept
+    // The user's folder in place of the program's where that cannot be written; else empty.
+    std::string userDir_;
     std::string settingsLanguage_; // the "Language" value read, kept for the test map
     MainState state_;
     HWND window_ = nullptr;

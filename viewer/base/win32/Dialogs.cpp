@@ -38,6 +38,10 @@ void ShowErrorBox(HWND owner, const std::string& message) {
     Dialogs().Message(owner, ErrorBoxText(message), kApplicationTitle, MB_OK | MB_ICONERROR);
 }
 
+void ShowInformationBox(HWND owner, const std::string& message) {
+    Dialogs().Message(owner, message, kApplicationTitle, MB_OK | MB_ICONINFORMATION);
+}
+
 void RunHandler(HWND owner, const std::function<void()>& body) {
     try {
         body();

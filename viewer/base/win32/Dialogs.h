@@ -34,6 +34,8 @@ void SetDialogs(DialogSeam* seam);
 // The standard error box: caption "Orvandel Map", error icon, OK, and the message with the
 // full stop rule of ErrorBoxText. `message` is 8-bit text in the system's code page.
 void ShowErrorBox(HWND owner, const std::string& message);
+// A message box with the application title, an information icon and OK.
+void ShowInformationBox(HWND owner, const std::string& message);
 // Runs an event handler's body; an error that leaves it is shown in the standard error box and
 // the program goes on.
 void RunHandler(HWND owner, const std::function<void()>& body);
