@@ -1,6 +1,7 @@
 #include "editor/AskBackupSetting.h"
 
 #include "base/profile/ProfileFile.h"
+#include "base/profile/ProfileStorage.h"
 #include "base/profile/SettingsKeys.h"
 
 namespace orvd {
@@ -12,6 +13,13 @@ bool ReadAskBackup(const ProfileFile& file) {
 
 void WriteAskBackup(ProfileFile& file, bool askBackup) {
     file.WriteFlag(kSettingsSection, SettingKeys::AskBackup.Name, askBackup);
+}
+
+void SaveAskBackupAtExit(const std::string& settingsPath, bool askBackup) {
+    if (!ProfileStorage::CanStore(settingsPath))
+        return;
+    ProfileFile file(settingsPath);
+    WriteAskBackup(file, askBackup);
 }
 
 } // namespace orvd

@@ -201,8 +201,7 @@ void SaveLocationsFile(const std::string& path, std::string_view languageName,
                        const std::vector<std::string>& names, const std::vector<Point>& points,
                        ProfileStorage* storage) {
     ProfileStorage& store = storage ? *storage : ProfileStorage::Default();
-    // The check runs before the old file is even read, so that a refused list touches nothing.
-    CheckLocationsForSaving(languageName, names, points);
+    // Composing checks the list, so a refused list reaches no Store.
     const std::string composed =
         ComposeLocationsFile(store.LoadForUpdate(path), languageName, names, points);
     store.Store(path, composed);

@@ -1,7 +1,6 @@
 #include "app/qt/TForm1.h"
 
 #include "app/Settings.h"
-#include "app/SettingsLocation.h"
 #include "app/qt/TfSplash.h"
 #include "base/FileSystem.h"
 #include "base/UserConfigFolder.h"
@@ -87,12 +86,9 @@ void TForm1::changeEvent(QEvent* event) {
 
 void TForm1::FormCreate() {
     ProgramDir = DirectoryOf(programPath_);
-    const SettingsLocation settings = ChooseSettingsLocation(programPath_, UserConfigFolder());
-    settingsPath_ = settings.Path;
-    settingsWritable_ = settings.Writable;
-    userDir_ = settings.UserFolder;
-    if (!settings.Notice.empty())
-        ShowInformationBox(this, settings.Notice);
+    settingsPlace_ = ChooseSettingsLocation(programPath_, UserConfigFolder());
+    if (!settingsPlace_.Notice.empty())
+        ShowInformationBox(this, settingsPlace_.Notice);
     systemColors_ = SystemColorsFromPalette(palette());
     ReleaseImagesAndLists(state_);
     imagesCreated_ = true;
@@ -160,7 +156,8 @@ void TForm1::ChangeMap(std::string code) {
     state_.MapCode = loaded.Code;
     Calculations();
     ShowMap(this);
-    LoadNames(ResolveLocationsFile(ProgramDir, userDir_, state_.MapCode + state_.LocationsFile));
+    LoadNames(ResolveLocationsFile(ProgramDir, settingsPlace_.UserFolder,
+                                   state_.MapCode + state_.LocationsFile));
 }
 
 void TForm1::ApplyLayout() {
@@ -222,7 +219,7 @@ void TForm1::PaintBoxPaint() {
 // ---- Settings, locations and languages --------------------------------------------------------
 
 void TForm1::DoIni(bool reading) {
-    ProfileFile file(settingsPath_);
+    ProfileFile file(settingsPlace_.Path);
     Settings settings;
     if (reading) {
         // A colour text that does not convert is shown and its key keeps the default; nothing
@@ -237,7 +234,7 @@ void TForm1::DoIni(bool reading) {
             ShowErrorBox(this, message);
         return;
     }
-    if (!settingsWritable_)
+    if (!settingsPlace_.Writable)
         return;
     WriteSettings(file,
                   SettingsToWrite(state_, settingsLanguage_, TrackBar1->value(),
@@ -284,7 +281,7 @@ void TForm1::LoadNames(const std::string& path) {
 }
 
 void TForm1::LoadFileNames(const std::string& code) {
-    LanguageMenu menu = orvd::LoadFileNames(ProgramDir, code, userDir_);
+    LanguageMenu menu = orvd::LoadFileNames(ProgramDir, code, settingsPlace_.UserFolder);
     state_.LanguageFiles = std::move(menu.LanguageFiles);
     SelectLanguage1->clear();
     for (const LanguageItem& item : menu.Items) {
@@ -295,7 +292,8 @@ void TForm1::LoadFileNames(const std::string& code) {
 }
 
 void TForm1::LanguagesClick(std::size_t tag) {
-    if (const auto path = LanguageFilePath(ProgramDir, state_.LanguageFiles, tag, userDir_))
+    if (const auto path =
+            LanguageFilePath(ProgramDir, state_.LanguageFiles, tag, settingsPlace_.UserFolder))
         LoadNames(*path);
 }
 
@@ -346,7 +344,7 @@ void TForm1::SetPickMode(bool on) {
 
 // The folder the editor saves into: the user's own where the program's cannot be written.
 std::string TForm1::ProgramDirectory() const {
-    return userDir_.empty() ? ProgramDir : userDir_;
+    return settingsPlace_.UserFolder.empty() ? ProgramDir : settingsPlace_.UserFolder;
 }
 
 void TForm1::PopupWhatsThis(QWidget* control, QPoint globalPos) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/MainState.h"
+#include "app/SettingsLocation.h"
 #include "base/BusyIndicator.h"
 #include "editor/qt/EditorWindowHost.h"
 #include "view/CoordinatePicker.h"
@@ -49,7 +50,7 @@ public:
     MainState& State() { return state_; }
     // The settings file, beside the program or in the user's configuration folder
     // (SettingsLocation).
-    const std::string& SettingsPath() const { return settingsPath_; }
+    const std::string& SettingsPath() const { return settingsPlace_.Path; }
 
     // Shell commands and handlers.
     void Exit1Click();
@@ -130,11 +131,9 @@ private:
 
     std::string programPath_;
     std::string firstArgument_;
-    std::string settingsPath_;
-    bool settingsWritable_ = true; // false: the start said the settings cannot be kept
-    // The folder of the settings file when it is the user's own (the program's folder cannot be
-    // written): the editor saves there, and its locations files stand for the program's.
-    std::string userDir_;
+    // The settings file, whether it can be written, and the user's folder that stands for the
+    // program's where that cannot be written (the editor saves there).
+    SettingsLocation settingsPlace_;
     std::string settingsLanguage_; // the "Language" value read, kept for the test map
     MainState state_;
     bool imagesCreated_ = false;

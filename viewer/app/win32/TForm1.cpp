@@ -1,7 +1,6 @@
 #include "app/win32/TForm1.h"
 
 #include "app/Settings.h"
-#include "app/SettingsLocation.h"
 #include "app/win32/TfSplash.h"
 #include "base/FileSystem.h"
 #include "base/UserConfigFolder.h"
@@ -208,12 +207,9 @@ int TForm1::TrackBarPosition() const {
 
 void TForm1::FormCreate() {
     ProgramDir = DirectoryOf(programPath_);
-    const SettingsLocation settings = ChooseSettingsLocation(programPath_, UserConfigFolder());
-    settingsPath_ = settings.Path;
-    settingsWritable_ = settings.Writable;
-    userDir_ = settings.UserFolder;
-    if (!settings.Notice.empty())
-        ShowInformationBox(window_, settings.Notice);
+    settingsPlace_ = ChooseSettingsLocation(programPath_, UserConfigFolder());
+    if (!settingsPlace_.Notice.empty())
+        ShowInformationBox(window_, settingsPlace_.Notice);
     systemColors_ = SystemColorsFromWindows();
     ReleaseImagesAndLists(state_);
     imagesCreated_ = true;
@@ -295,7 +291,8 @@ void TForm1::ChangeMap(std::string code) {
     state_.MapCode = loaded.Code;
     Calculations();
     ShowMap();
-    LoadNames(ResolveLocationsFile(ProgramDir, userDir_, state_.MapCode + state_.LocationsFile));
+    LoadNames(ResolveLocationsFile(ProgramDir, settingsPlace_.UserFolder,
+                                   state_.MapCode + state_.LocationsFile));
 }
 
 void TForm1::ApplyLayout() {
@@ -351,7 +348,7 @@ void TForm1::PaintBoxPaint() {
 // ---- Settings, locations and languages --------------------------------------------------------
 
 void TForm1::DoIni(bool reading) {
-    ProfileFile file(settingsPath_);
+    ProfileFile file(settingsPlace_.Path);
     Settings settings;
     if (reading) {
         // A colour text that does not convert is shown and its key keeps the default; nothing
@@ -366,7 +363,7 @@ void TForm1::DoIni(bool reading) {
             ShowErrorBox(window_, message);
         return;
     }
-    if (!settingsWritable_)
+    if (!settingsPlace_.Writable)
         return;
     WriteSettings(file,
                   SettingsToWrite(state_, settingsLanguage_, TrackBarPosition(), Checked(CheckBox1),
@@ -412,7 +409,7 @@ void TForm1::LoadNames(const std::string& path) {
 }
 
 void TForm1::LoadFileNames(const std::string& code) {
-    LanguageMenu menu = orvd::LoadFileNames(ProgramDir, code, userDir_);
+    LanguageMenu menu = orvd::LoadFileNames(ProgramDir, code, settingsPlace_.UserFolder);
     state_.LanguageFiles = std::move(menu.LanguageFiles);
     while (GetMenuItemCount(SelectLanguage1) > 0)
         DeleteMenu(SelectLanguage1, 0, MF_BYPOSITION);
@@ -422,7 +419,8 @@ void TForm1::LoadFileNames(const std::string& code) {
 }
 
 void TForm1::LanguagesClick(std::size_t tag) {
-    if (const auto path = LanguageFilePath(ProgramDir, state_.LanguageFiles, tag, userDir_))
+    if (const auto path =
+            LanguageFilePath(ProgramDir, state_.LanguageFiles, tag, settingsPlace_.UserFolder))
         LoadNames(*path);
 }
 

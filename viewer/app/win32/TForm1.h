@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/MainState.h"
+#include "app/SettingsLocation.h"
 #include "base/BusyIndicator.h"
 #include "base/win32/WinApi.h"
 #include "base/win32/WindowKit.h"
@@ -60,7 +61,7 @@ public:
     // lives as long as it does.
     void SetEditor(std::unique_ptr<TForm3> editor);
     TForm3* Editor() const { return editor_.get(); }
-    const std::string& SettingsPath() const { return settingsPath_; }
+    const std::string& SettingsPath() const { return settingsPlace_.Path; }
 
     // Shell commands and handlers.
     void Exit1Click();
@@ -106,7 +107,7 @@ public:
     std::string MapCode() const override { return state_.MapCode; }
     // The folder the editor saves into: the user's own where the program's cannot be written.
     std::string ProgramDirectory() const override {
-        return userDir_.empty() ? ProgramDir : userDir_;
+        return settingsPlace_.UserFolder.empty() ? ProgramDir : settingsPlace_.UserFolder;
     }
     std::string LocationsFile() const override { return state_.LocationsFile; }
     std::vector<std::string> LocationNames() const override { return state_.LocationNames; }
@@ -162,10 +163,9 @@ private:
 
     std::string programPath_;
     std::string firstArgument_;
-    std::string settingsPath_;
-    bool settingsWritable_ = true; // false: the start said the settings cannot be kept
-    // The user's folder in place of the program's where that cannot be written; else empty.
-    std::string userDir_;
+    // The settings file, whether it can be written, and the user's folder that stands for the
+    // program's where that cannot be written (the editor saves there).
+    SettingsLocation settingsPlace_;
     std::string settingsLanguage_; // the "Language" value read, kept for the test map
     MainState state_;
     HWND window_ = nullptr;

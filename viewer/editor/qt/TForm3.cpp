@@ -2,7 +2,6 @@
 
 #include "base/ErrorMessage.h"
 #include "base/profile/ProfileFile.h"
-#include "base/profile/ProfileStorage.h"
 #include "base/qt/ContextMenuRoute.h"
 #include "base/qt/Dialogs.h"
 #include "base/qt/HelpViewer.h"
@@ -265,14 +264,7 @@ void TForm3::FormDestroy() {
     if (destroyed_)
         return;
     destroyed_ = true;
-    // The main window writes the same file right after: a file that cannot be written is
-    // reported by it (or was at the start), once.
-    if (!ProfileStorage::CanStore(settingsPath_))
-        return;
-    RunHandler(this, [this] {
-        ProfileFile settings(settingsPath_);
-        WriteAskBackup(settings, editor_.AskBackup);
-    });
+    RunHandler(this, [this] { SaveAskBackupAtExit(settingsPath_, editor_.AskBackup); });
 }
 
 void TForm3::Forward(const std::function<void()>& handler) {

@@ -4,7 +4,6 @@
 #include "base/ErrorMessage.h"
 #include "base/FileSystem.h"
 #include "base/profile/ProfileFile.h"
-#include "base/profile/ProfileStorage.h"
 #include "base/win32/Dialogs.h"
 #include "base/win32/HelpViewer.h"
 #include "editor/AskBackupSetting.h"
@@ -153,14 +152,7 @@ void TForm3::FormDestroy() {
     if (destroyed_)
         return;
     destroyed_ = true;
-    // The main window writes the same file right after: a file that cannot be written is
-    // reported by it (or was at the start), once.
-    if (!ProfileStorage::CanStore(settingsPath_))
-        return;
-    RunHandler(window_, [this] {
-        ProfileFile settings(settingsPath_);
-        WriteAskBackup(settings, editor_.AskBackup);
-    });
+    RunHandler(window_, [this] { SaveAskBackupAtExit(settingsPath_, editor_.AskBackup); });
 }
 
 void TForm3::BitBtn1Click() {
