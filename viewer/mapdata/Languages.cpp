@@ -234,7 +234,7 @@ LanguageMenu LoadFileNames(const std::string& programDir, const std::string& cod
         std::string displayName;
         try {
             displayName =
-                ReadLanguageName(LocationsFilePath(programDir, userDir, menu.LanguageFiles[i]));
+                ReadLanguageName(ResolveLocationsFile(programDir, userDir, menu.LanguageFiles[i]));
         } catch (const Error&) {
             // Too large to read: still listed, and choosing it reports the error.
         }
@@ -245,11 +245,6 @@ LanguageMenu LoadFileNames(const std::string& programDir, const std::string& cod
                          return CompareLocaleText(a.DisplayName, b.DisplayName) < 0;
                      });
     return menu;
-}
-
-std::string LocationsFilePath(const std::string& programDir, const std::string& userDir,
-                              const std::string& name) {
-    return !userDir.empty() && FileExists(userDir + name) ? userDir + name : programDir + name;
 }
 
 std::string ResolveLocationsFile(const std::string& programDir, const std::string& userDir,
@@ -269,7 +264,7 @@ std::optional<std::string> LanguageFilePath(const std::string& programDir,
     if (tag >= languageFiles.size()) {
         return std::nullopt;
     }
-    return LocationsFilePath(programDir, userDir, languageFiles[tag]);
+    return ResolveLocationsFile(programDir, userDir, languageFiles[tag]);
 }
 
 } // namespace orvd

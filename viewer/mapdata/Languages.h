@@ -29,22 +29,17 @@ struct LanguageMenu {
 // empty menu, as do a missing or unreadable directory. Never throws for file-system trouble.
 // With a `userDir` (the user's own folder, used where the program's folder cannot be written),
 // its locations files are listed too, after those of `programDir`, each name once; a file in
-// `userDir` stands for the program folder's file of the same name (LocationsFilePath).
+// `userDir` stands for the program folder's file of the same name (ResolveLocationsFile).
 LanguageMenu LoadFileNames(const std::string& programDir, const std::string& code,
                            const std::string& userDir = {});
 
-// The file a locations file name stands for: userDir + name when `userDir` is given and holds
-// such a regular file (the user's edited copy), otherwise programDir + name.
-std::string LocationsFilePath(const std::string& programDir, const std::string& userDir,
-                              const std::string& name);
-
-// The locations file the main window loads for a map: the user's edited copy in `userDir` when
-// there is one, else the program folder's; each found ignoring case as Windows finds files
+// The file a locations file name stands for: the user's edited copy in `userDir` when there is
+// one, else the program folder's; each found ignoring case as Windows finds files
 // (ResolveFileName).
 std::string ResolveLocationsFile(const std::string& programDir, const std::string& userDir,
                                  const std::string& name);
 
-// The full path a language item with tag `tag` loads: LocationsFilePath of LanguageFiles[tag];
+// The full path a language item with tag `tag` loads: ResolveLocationsFile of LanguageFiles[tag];
 // nothing when the tag is out of range (a stale item).
 std::optional<std::string> LanguageFilePath(const std::string& programDir,
                                             const std::vector<std::string>& languageFiles,
