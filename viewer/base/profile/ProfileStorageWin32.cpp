@@ -1,6 +1,7 @@
 #include "base/profile/ProfileStorage.h"
 
 #include "base/Error.h"
+#include "base/FileSystem.h"
 #include "base/profile/TempFileName.h"
 
 #include <cerrno>
@@ -14,16 +15,6 @@
 namespace orvd {
 
 namespace {
-
-std::string DirectoryOf(const std::string& path) {
-    const auto separator = path.find_last_of("\\/:");
-    if (separator == std::string::npos)
-        return ".";
-    // "C:\name" and "\name" keep their root; "C:name" is in the drive's current folder.
-    if (separator == 0 || path[separator] == ':' || (separator == 2 && path[1] == ':'))
-        return path.substr(0, separator + 1);
-    return path.substr(0, separator);
-}
 
 std::string InFolder(const std::string& dir, std::string_view name) {
     const char last = dir.back();
@@ -131,7 +122,7 @@ void ProfileStorage::Store(const std::string& path, std::string_view bytes) {
     if (dirAttributes == INVALID_FILE_ATTRIBUTES || !(dirAttributes & FILE_ATTRIBUTE_DIRECTORY))
         fail();
 
-    const std::string file = path.substr(path.find_last_of("\\/:") + 1);
+    const std::string file = FileNamePart(path);
     RemoveLeftoverTempFiles(dir, file);
     static unsigned counter = 0;
     std::string temp;
