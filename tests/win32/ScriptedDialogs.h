@@ -26,6 +26,7 @@ public:
     // before the seam asks whether it has finished.
     std::function<void(HWND)> inModal;
     std::vector<std::string> modalCaptions;
+    int closedUnplayed = 0; // modal windows that inModal left open, closed with WM_CLOSE
 
     int Message(HWND, const std::string& text, const std::string&, UINT) override {
         messages.push_back(text);
@@ -52,8 +53,10 @@ public:
         modalCaptions.emplace_back(caption);
         if (inModal)
             inModal(window);
-        if (!done())
+        if (!done()) {
+            ++closedUnplayed;
             SendMessageA(window, WM_CLOSE, 0, 0);
+        }
         return result();
     }
 };

@@ -56,6 +56,50 @@ HWND SearchEdit(HWND box) {
     return parts.hwndItem;
 }
 
+// A control's face as it paints itself, through WM_PRINTCLIENT into an image of ours.
+class Face {
+public:
+    explicit Face(HWND control) {
+        RECT r;
+        GetClientRect(control, &r);
+        width_ = r.right;
+        BITMAPINFO info{};
+        info.bmiHeader.biSize = sizeof info.bmiHeader;
+        info.bmiHeader.biWidth = r.right;
+        info.bmiHeader.biHeight = -r.bottom; // top-down rows
+        info.bmiHeader.biPlanes = 1;
+        info.bmiHeader.biBitCount = 32;
+        void* bits = nullptr;
+        HDC dc = CreateCompatibleDC(nullptr);
+        HBITMAP bitmap = CreateDIBSection(dc, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+        HGDIOBJ old = SelectObject(dc, bitmap);
+        SendMessageA(control, WM_PRINTCLIENT, WPARAM(dc), PRF_CLIENT);
+        GdiFlush();
+        const auto* p = static_cast<const std::uint32_t*>(bits);
+        for (int i = 0; i < r.right * r.bottom; ++i)
+            pixels_.push_back(RGB(p[i] >> 16 & 0xFF, p[i] >> 8 & 0xFF, p[i] & 0xFF));
+        SelectObject(dc, old);
+        DeleteObject(bitmap);
+        DeleteDC(dc);
+    }
+    COLORREF At(int x, int y) const { return pixels_[std::size_t(y * width_ + x)]; }
+    // The first pixel of `colour` in reading order, or (-1, -1).
+    Point Find(COLORREF colour) const {
+        for (std::size_t i = 0; i < pixels_.size(); ++i)
+            if (pixels_[i] == colour)
+                return Point{int(i) % width_, int(i) / width_};
+        return Point{-1, -1};
+    }
+    bool Has(COLORREF colour) const { return Find(colour).x >= 0; }
+
+private:
+    int width_ = 0;
+    std::vector<COLORREF> pixels_;
+};
+
+constexpr COLORREF kOkGreen = RGB(0, 176, 0);
+constexpr COLORREF kCancelRed = RGB(224, 0, 0);
+
 class ViewerWindows : public ::testing::Test {
 protected:
     orvd::testing::TempDir dir_;
@@ -239,6 +283,43 @@ TEST_F(ViewerWindows, TheBorderDialogAndTheColourChooserReachTheViewsAndTheSetti
     for (const char* line : {"AnimationSpeed=35", "Animate=1", "Cross=0", "CrossColor=clRed",
                              "BorderColor=$00563412", "BorderStyle=0", "AskBackup=1"})
         EXPECT_NE(ini.find(line), std::string::npos) << line << " in\n" << ini;
+}
+
+TEST_F(ViewerWindows, TheBorderDialogsButtonsShowTheirGlyphsAndKeepTheDialogKeys) {
+    Start("Animate=0\r\nBorderStyle=4\r\n");
+    dialogs_.inModal = [](HWND form5) {
+        ShowWindow(form5, SW_SHOW);
+        const HWND ok = GetDlgItem(form5, IDOK), cancel = GetDlgItem(form5, IDCANCEL);
+        const COLORREF frame = GetSysColor(COLOR_WINDOWFRAME);
+        const Face okFace(ok), cancelFace(cancel);
+        EXPECT_TRUE(okFace.Has(kOkGreen) && !okFace.Has(kCancelRed));
+        EXPECT_TRUE(cancelFace.Has(kCancelRed) && !cancelFace.Has(kOkGreen));
+        // The caption is written after the glyph.
+        const Point glyph = okFace.Find(kOkGreen);
+        const Point text = okFace.Find(GetSysColor(COLOR_BTNTEXT));
+        EXPECT_GT(text.x, 0);
+        EXPECT_TRUE(okFace.At(0, 12) == frame && cancelFace.At(0, 12) != frame);
+        SendMessageA(ok, BM_SETSTATE, TRUE, 0);
+        const Point pressed = Face(ok).Find(kOkGreen);
+        EXPECT_TRUE(pressed.x == glyph.x + 1 && pressed.y == glyph.y + 1);
+        SendMessageA(ok, BM_SETSTATE, FALSE, 0);
+
+        // Tab from OK makes Cancel the default button, and Enter then presses it.
+        SetFocus(ok);
+        MSG tab{ok, WM_KEYDOWN, VK_TAB, 0, 0, {}};
+        IsDialogMessageA(form5, &tab);
+        ASSERT_EQ(GetFocus(), cancel);
+        EXPECT_TRUE(Face(cancel).At(0, 12) == frame && Face(ok).At(0, 12) != frame);
+        MSG enter{cancel, WM_KEYDOWN, VK_RETURN, 0, 0, {}};
+        IsDialogMessageA(form5, &enter);
+    };
+    SendMessageA(f_->Window(), WM_COMMAND, kMapborderstyle1, 0);
+    EXPECT_EQ(dialogs_.closedUnplayed, 0);
+    EXPECT_EQ(f_->State().BorderStyle, PatternFromCode(4));
+
+    SendMessageA(f_->Window(), WM_COMMAND, kAddlocations1, 0);
+    const Face done(f_->Editor()->BitBtn1), cancel(f_->Editor()->BitBtn2);
+    EXPECT_TRUE(done.Has(kOkGreen) && cancel.Has(kCancelRed));
 }
 
 TEST_F(ViewerWindows, TheWindowCannotBeMadeSmallerThanItsDefinition) {

@@ -5,6 +5,7 @@
 #include "base/FileSystem.h"
 #include "base/profile/ProfileFile.h"
 #include "base/win32/Dialogs.h"
+#include "base/win32/GlyphButton.h"
 #include "base/win32/HelpViewer.h"
 #include "editor/AskBackupSetting.h"
 #include "editor/EditorPrompts.h"
@@ -126,6 +127,8 @@ void TForm3::BuildControls() {
     MakeControl(window_, "STATIC", "", SS_ETCHEDHORZ, 280, 129, 73, 2);
     BitBtn1 = button("Do&ne", "Quit and save.", 138, 309, kBitBtn1);
     BitBtn2 = button("&Cancel", "Quit and don't save.", 167, 310, IDCANCEL);
+    GiveButtonGlyph(BitBtn1, ButtonGlyph::Ok);
+    GiveButtonGlyph(BitBtn2, ButtonGlyph::Cancel);
 }
 
 void TForm3::FormCreate() {

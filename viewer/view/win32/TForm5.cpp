@@ -2,6 +2,7 @@
 
 #include "base/Error.h"
 #include "base/win32/Dialogs.h"
+#include "base/win32/GlyphButton.h"
 #include "view/win32/ColorChooser.h"
 #include "view/win32/MapView.h"
 
@@ -47,6 +48,8 @@ TForm5::TForm5(HWND owner, ColorValue& borderColor, BorderPattern& borderStyle,
         MakeControl(window_, "BUTTON", "OK", BS_DEFPUSHBUTTON | WS_TABSTOP, 16, 119, 75, 25, IDOK);
     BitBtn2 = MakeControl(window_, "BUTTON", "Cancel", BS_PUSHBUTTON | WS_TABSTOP, 96, 119, 75, 25,
                           IDCANCEL);
+    GiveButtonGlyph(BitBtn1, ButtonGlyph::Ok);
+    GiveButtonGlyph(BitBtn2, ButtonGlyph::Cancel);
     Label2 = MakeLabel(window_, "Color", 16, 60);
     Button1 = MakeControl(window_, "BUTTON", "&Color", BS_PUSHBUTTON | WS_TABSTOP, 16, 76, 75, 25,
                           kButton1);
