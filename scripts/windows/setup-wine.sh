@@ -74,21 +74,26 @@ END
 # shellcheck disable=SC1090
 source "$dir/$arch.env"
 # A crashing test program gets a back trace on stderr and ends; the crash dialog would wait for
-# a click for ever.
+# a click for ever. The windows ask for "Times New Roman" and "Arial", which a Windows system
+# has and Wine does not: Liberation's faces have their widths, as on the Linux windows.
 settings=(
-    'HKCU\Software\Wine\Drivers /v Graphics /d null'
-    'HKCU\Software\Wine\WineDbg /v ShowCrashDialog /t REG_DWORD /d 0'
+    'HKCU\Software\Wine\Drivers|Graphics|REG_SZ|null'
+    'HKCU\Software\Wine\WineDbg|ShowCrashDialog|REG_DWORD|0'
+    'HKCU\Software\Wine\Fonts\Replacements|Times New Roman|REG_SZ|Liberation Serif'
+    'HKCU\Software\Wine\Fonts\Replacements|Arial|REG_SZ|Liberation Sans'
 )
 stamp=$prefix/.complete-${#settings[@]}
 if [ ! -e "$stamp" ]; then
     rm -rf "$prefix"
     for setting in "${settings[@]}"; do
-        # shellcheck disable=SC2086
-        "$loader" reg add $setting /f </dev/null >/dev/null 2>&1 ||
+        IFS='|' read -r key name type data <<<"$setting"
+        "$loader" reg add "$key" /v "$name" /t "$type" /d "$data" /f </dev/null >/dev/null 2>&1 ||
             fail "Wine could not make its prefix $prefix"
     done
     # Debian's Wine does not look in fonts-wine's folder.
     cp /usr/share/wine/fonts/* "$prefix/drive_c/windows/Fonts/"
+    cp /usr/share/fonts/truetype/liberation2/Liberation{Serif,Sans}-*.ttf \
+        "$prefix/drive_c/windows/Fonts/"
     "$wineserver" -w
     touch "$stamp"
 fi
