@@ -135,7 +135,10 @@ LRESULT MapView::Handle(UINT message, WPARAM wp, LPARAM lp) {
     case WM_LBUTTONDOWN:
     case WM_RBUTTONDOWN:
     case WM_MBUTTONDOWN:
-        SetCapture(window_);
+        // Taking the capture again would tell this window it lost it, ending a left click
+        // that another button's press comes into.
+        if (GetCapture() != window_)
+            SetCapture(window_);
         if (message == WM_LBUTTONDOWN)
             leftPressedInside_ = true;
         if (handlers_.Press)
@@ -168,7 +171,8 @@ LRESULT MapView::Handle(UINT message, WPARAM wp, LPARAM lp) {
         }
         return DefWindowProcA(window_, message, wp, lp);
     case WM_CAPTURECHANGED:
-        leftPressedInside_ = false;
+        if (reinterpret_cast<HWND>(lp) != window_)
+            leftPressedInside_ = false;
         return 0;
     default:
         return DefWindowProcA(window_, message, wp, lp);
