@@ -173,6 +173,67 @@ TEST_F(ViewerWindows, EnterInTheSearchBoxListsTheFoundAndMovesToTheFirst) {
     ExpectMainViewShowsMap();
 }
 
+TEST_F(ViewerWindows, TheSearchIsWhatWasTypedAndAnEditMovesToTheEntryTheBoxSelects) {
+    Start("Animate=0\r\n");
+    const HWND edit = SearchEdit(f_->ComboBox2);
+    const auto type = [&](const char* keys) {
+        for (const char* c = keys; *c; ++c)
+            SendMessageA(edit, WM_CHAR, WPARAM(*c), 0);
+    };
+    type("e\r");
+    EXPECT_EQ(WindowText(f_->Label6), "3 found");
+    SendMessageA(edit, EM_SETSEL, 0, -1);
+    type("\bn");
+    EXPECT_EQ(WindowText(f_->ComboBox2), "n"); // no found name filled in
+    type("\r");
+    EXPECT_EQ(WindowText(f_->Label6), "2 found"); // Northgate, Stonebridge
+    const Point northgate = PositionFor({300, 250});
+    EXPECT_EQ(Position(), northgate);
+
+    // Away with a click on the map. With the list closed, an edit leaves the box without a
+    // selection, and the view stays.
+    SendMessageA(f_->PaintBox1->Window(), WM_LBUTTONDOWN, MK_LBUTTON, At(10, 20));
+    SendMessageA(f_->PaintBox1->Window(), WM_LBUTTONUP, 0, At(10, 20));
+    const Point away = Position();
+    ASSERT_NE(away, northgate);
+    SendMessageA(edit, EM_SETSEL, 9, 9);
+    type("s");
+    EXPECT_EQ(WindowText(f_->ComboBox2), "Northgates");
+    EXPECT_EQ(Position(), away);
+    // With the list open, the box selects the entry that its text begins with, and every edit
+    // that does so moves the view there.
+    SendMessageA(f_->ComboBox2, CB_SHOWDROPDOWN, TRUE, 0);
+    type("\b\b");
+    EXPECT_EQ(SendMessageA(f_->ComboBox2, CB_GETCURSEL, 0, 0), 0);
+    EXPECT_EQ(Position(), northgate);
+    SendMessageA(f_->ComboBox2, CB_SHOWDROPDOWN, FALSE, 0);
+}
+
+TEST_F(ViewerWindows, AnOverviewClickSurvivesAnotherButtonPressedAndReleasedDuringIt) {
+    Start("Animate=0\r\n");
+    const HWND overview = f_->PaintBox2->Window();
+    const Point clicked = PositionFor(OverviewToMap(f_->State().View, {100, 89}));
+    struct Other {
+        UINT down, up;
+        WPARAM held;
+    };
+    for (const Other other : {Other{WM_RBUTTONDOWN, WM_RBUTTONUP, MK_RBUTTON},
+                              Other{WM_MBUTTONDOWN, WM_MBUTTONUP, MK_MBUTTON}}) {
+        f_->MoveMap(0, 0, false);
+        SendMessageA(overview, WM_LBUTTONDOWN, MK_LBUTTON, At(100, 89));
+        SendMessageA(overview, other.down, MK_LBUTTON | other.held, At(100, 89));
+        SendMessageA(overview, other.up, MK_LBUTTON, At(100, 89));
+        EXPECT_EQ(Position(), (Point{0, 0}));
+        SendMessageA(overview, WM_LBUTTONUP, 0, At(100, 89));
+        EXPECT_EQ(Position(), clicked);
+    }
+    // Another button's press and release alone is no click.
+    f_->MoveMap(0, 0, false);
+    SendMessageA(overview, WM_RBUTTONDOWN, MK_RBUTTON, At(100, 89));
+    SendMessageA(overview, WM_RBUTTONUP, 0, At(100, 89));
+    EXPECT_EQ(Position(), (Point{0, 0}));
+}
+
 TEST_F(ViewerWindows, DraggingAndClickingTheOverviewMovesTheMainView) {
     Start("Animate=0\r\n");
     const HWND overview = f_->PaintBox2->Window();
@@ -252,6 +313,48 @@ TEST_F(ViewerWindows, TheEditorAddsChangesDeletesPicksAndSavesWithABackup) {
     EXPECT_EQ(saved.find("Stonebridge"), std::string::npos);
     EXPECT_EQ(SendMessageA(f_->ComboBox1, CB_GETCOUNT, 0, 0), 3);
     EXPECT_EQ(GetMenuState(f_->MainMenu1, kNew1, MF_BYCOMMAND) & MF_GRAYED, 0u);
+}
+
+// Only the user's choice in the list selects a location: not the focus that comes back to the
+// editor when it is activated again after a pick on the main view.
+TEST_F(ViewerWindows, ApplyAddAndDeleteAfterAPickEndInTheirState) {
+    Start("Animate=0\r\n");
+    SendMessageA(f_->Window(), WM_COMMAND, kAddlocations1, 0);
+    TForm3& e = *f_->Editor();
+    const HWND view = f_->PaintBox1->Window();
+    const ViewGeometry& g = f_->State().View;
+    for (int round = 0; round < 6; ++round) {
+        const HWND button = std::vector<HWND>{e.Button4, e.Button3, e.Button2}[round / 2];
+        SendMessageA(e.ListBox1, LB_SETCURSEL, 1, 0);
+        SendMessageA(e.Window(), WM_COMMAND, MAKEWPARAM(0, LBN_SELCHANGE), LPARAM(e.ListBox1));
+        SetFocus(e.Edit3);
+        // Delete stays enabled only when the pick leaves X and Y as they were.
+        const int shift = button == e.Button2 ? 0 : 3;
+        const LPARAM at = At(g.CenterX + shift, g.CenterY + shift * round);
+        SetActiveWindow(f_->Window());
+        SendMessageA(view, WM_LBUTTONDOWN, MK_LBUTTON, at);
+        SendMessageA(view, WM_LBUTTONUP, 0, at);
+        SetActiveWindow(e.Window());
+        if (button == e.Button3) {
+            SetFocus(e.Edit1);
+            SendMessageA(e.Edit1, EM_SETSEL, 100, 100);
+            SendMessageA(e.Edit1, WM_CHAR, '2', 0);
+        }
+        ASSERT_TRUE(IsWindowEnabled(button)) << round;
+        SendMessageA(button, BM_CLICK, 0, 0);
+        Pump();
+        // Add leaves the selection as it was, Apply and Delete none.
+        std::string state;
+        for (HWND edit : {e.Edit1, e.Edit2, e.Edit3})
+            state += WindowText(edit) + "|";
+        for (HWND b : {e.Button4, e.Button3, e.Button2})
+            state += IsWindowEnabled(b) ? "on " : "off ";
+        state += std::to_string(SendMessageA(e.ListBox1, LB_GETSELCOUNT, 0, 0) > 0 ||
+                                SendMessageA(e.ListBox1, LB_GETCURSEL, 0, 0) >= 0);
+        EXPECT_EQ(state, std::string("|||off off off ") + (button == e.Button3 ? "1" : "0"))
+            << round;
+    }
+    EXPECT_EQ(SendMessageA(e.ListBox1, LB_GETCOUNT, 0, 0), 3);
 }
 
 TEST_F(ViewerWindows, TheBorderDialogAndTheColourChooserReachTheViewsAndTheSettingsAtExit) {
