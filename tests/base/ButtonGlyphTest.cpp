@@ -28,31 +28,5 @@ TEST(GlyphButtonLayout, GlyphAndCaptionAreCentredAsOneAndPressedMovesThem) {
     }
 }
 
-TEST(ButtonGlyphImage, TheBackgroundShowsOnlyAroundTheStrokes) {
-    for (ButtonGlyph glyph : {ButtonGlyph::Ok, ButtonGlyph::Cancel}) {
-        const Image onGrey = ButtonGlyphImage(glyph, MakePixel(192, 192, 192));
-        const Image onWhite = ButtonGlyphImage(glyph, kWhitePixel);
-        ASSERT_EQ(onGrey.Width(), onWhite.Width());
-        ASSERT_EQ(onGrey.Height(), onWhite.Height());
-        int strokes = 0, blanks = 0;
-        for (int y = 0; y < onGrey.Height(); ++y)
-            for (int x = 0; x < onGrey.Width(); ++x) {
-                if (onGrey.At(x, y) == onWhite.At(x, y)) {
-                    ++strokes;
-                } else {
-                    ++blanks;
-                    EXPECT_EQ(onGrey.At(x, y), MakePixel(192, 192, 192));
-                }
-            }
-        EXPECT_GT(strokes, 30);
-        EXPECT_GT(blanks, 30);
-        EXPECT_EQ(onGrey.At(0, onGrey.Height() - 1), MakePixel(192, 192, 192));
-    }
-    const Image ok = ButtonGlyphImage(ButtonGlyph::Ok, kWhitePixel);
-    const Image cancel = ButtonGlyphImage(ButtonGlyph::Cancel, kWhitePixel);
-    EXPECT_EQ(ok.At(7, 7), MakePixel(0, 176, 0));
-    EXPECT_EQ(cancel.At(6, 6), MakePixel(224, 0, 0));
-}
-
 } // namespace
 } // namespace orvd
