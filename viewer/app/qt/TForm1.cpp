@@ -25,6 +25,7 @@
 #include "view/qt/QtSystemColors.h"
 #include "view/qt/TForm5.h"
 
+#include <QAbstractItemView>
 #include <QApplication>
 #include <QCheckBox>
 #include <QCloseEvent>
@@ -377,6 +378,23 @@ void TForm1::ComboBox2Change() {
     if (const auto at =
             PositionForChoice(state_.View, state_.FoundPoints, ComboBox2->currentIndex()))
         MoveMap(at->x, at->y, CheckBox1->isChecked());
+}
+
+void TForm1::ComboBox2Edited() {
+    // The system's drop-down box has no selection once the user edits its text with the list
+    // closed, so such an edit moves nothing; Qt's box keeps its entry and would go back to it.
+    if (!ComboBox2->view()->isVisible() && ComboBox2->currentIndex() >= 0) {
+        QLineEdit* edit = ComboBox2->lineEdit();
+        const QString typed = edit->text();
+        const int cursor = edit->cursorPosition();
+        {
+            const QSignalBlocker quiet(ComboBox2);
+            ComboBox2->setCurrentIndex(-1); // which empties the text as well
+        }
+        edit->setText(typed);
+        edit->setCursorPosition(cursor);
+    }
+    ComboBox2Change();
 }
 
 void TForm1::ComboBox2KeyPress(char key) {

@@ -80,6 +80,7 @@ public:
     void Timer1Timer();
     void ComboBox1Change();
     void ComboBox2Change();
+    void ComboBox2Edited();
     void ComboBox2KeyPress(char key);
     void PaintBox1MouseDown(Qt::MouseButton button, Point at);
     void PaintBox1MouseUp(Qt::MouseButton button);

@@ -147,7 +147,7 @@ void TForm1::BuildControls() {
     ComboBox2->installEventFilter(this);
     // A chosen entry and every edit of the user's; the program's own text changes are neither.
     OnSignal(ComboBox2, &QComboBox::activated, this, [this] { ComboBox2Change(); });
-    OnSignal(ComboBox2->lineEdit(), &QLineEdit::textEdited, this, [this] { ComboBox2Change(); });
+    OnSignal(ComboBox2->lineEdit(), &QLineEdit::textEdited, this, [this] { ComboBox2Edited(); });
 
     Label3 = MakeLabel(Panel1, "Label3", QStringLiteral("Animation speed"), 7, 100);
     TrackBar1 = new TrackBar(Panel1);
