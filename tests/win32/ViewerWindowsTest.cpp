@@ -207,6 +207,9 @@ TEST_F(ViewerWindows, TheSearchIsWhatWasTypedAndAnEditMovesToTheEntryTheBoxSelec
     EXPECT_EQ(SendMessageA(f_->ComboBox2, CB_GETCURSEL, 0, 0), 0);
     EXPECT_EQ(Position(), northgate);
     SendMessageA(f_->ComboBox2, CB_SHOWDROPDOWN, FALSE, 0);
+    // Down in the closed box chooses the next entry, Stonebridge.
+    SendMessageA(edit, WM_KEYDOWN, VK_DOWN, 0);
+    EXPECT_EQ(Position(), PositionFor({1200, 1000}));
 }
 
 TEST_F(ViewerWindows, AnOverviewClickSurvivesAnotherButtonPressedAndReleasedDuringIt) {
