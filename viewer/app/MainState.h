@@ -38,19 +38,31 @@ struct MainState {
 };
 
 struct Settings;
+struct SettingsLocation;
+
+// The map the program starts on: the first one, or the test map when the first command-line
+// argument is "testing".
+std::string StartMapCode(const std::string& firstArgument);
 
 // Releases the images and lists the window owns (MapBitmap, SmallMapBitmap, both buffers, then
 // LanguageFiles, the location list with its points and FoundPoints): what the creation handler
 // starts from and what the destruction handler leaves.
 void ReleaseImagesAndLists(MainState& state);
 
-// The values of the settings that live in the state record, taken after reading; the slider
-// and the check boxes are the window's to set.
-void TakeSettings(MainState& state, const Settings& settings);
-// The settings to write: the record's values with the window's slider position, its two check
-// boxes and the "Language" value that was read.
-Settings SettingsToWrite(const MainState& state, const std::string& languageRead,
-                         int animationSpeed, bool animate, bool crosshairs);
+// Reads the settings file at `path`: the values that live in the state record are taken, and
+// all of them are returned, for the window to set its slider and check boxes from. A colour
+// text that does not convert keeps its default and is named in `errors`.
+Settings ReadMainSettings(const std::string& path, MainState& state,
+                          std::vector<std::string>& errors);
+// Writes the settings at the end, where their place can be written: the record's values with
+// the window's slider position, its two check boxes and the "Language" value that was read.
+void WriteMainSettings(const SettingsLocation& place, const MainState& state,
+                       const std::string& languageRead, int animationSpeed, bool animate,
+                       bool crosshairs);
+
+// Loads the locations file at `path` into the record (language, names, points, file name) and
+// returns the window's caption. A file that cannot be loaded changes nothing.
+std::string LoadLocations(MainState& state, const std::string& path);
 
 // The display options ShowMap paints with; `crosshairs` is the "Crosshairs" check box.
 MapPaintOptions PaintOptionsOf(const MainState& state, bool crosshairs);

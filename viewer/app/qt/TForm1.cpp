@@ -4,7 +4,6 @@
 #include "app/qt/TfSplash.h"
 #include "base/FileSystem.h"
 #include "base/UserConfigFolder.h"
-#include "base/profile/ProfileFile.h"
 #include "base/qt/BevelPanel.h"
 #include "base/qt/Dialogs.h"
 #include "base/qt/HelpViewer.h"
@@ -13,9 +12,7 @@
 #include "base/qt/WindowParts.h"
 #include "editor/qt/TForm3.h"
 #include "mapdata/Languages.h"
-#include "mapdata/LocationList.h"
 #include "mapdata/MapLoading.h"
-#include "mapdata/MapTable.h"
 #include "view/LocationSearch.h"
 #include "view/MapPainter.h"
 #include "view/PointerInput.h"
@@ -96,9 +93,7 @@ void TForm1::FormCreate() {
     state_.LocationsFile.clear();
     state_.PickMode = false;
     DoIni(true);
-    state_.MapCode = "NR";
-    if (firstArgument_ == "testing")
-        state_.MapCode = kTestMapCode;
+    state_.MapCode = StartMapCode(firstArgument_);
     ChangeMap(state_.MapCode);
 }
 
@@ -220,14 +215,12 @@ void TForm1::PaintBoxPaint() {
 // ---- Settings, locations and languages --------------------------------------------------------
 
 void TForm1::DoIni(bool reading) {
-    ProfileFile file(settingsPlace_.Path);
-    Settings settings;
     if (reading) {
         // A colour text that does not convert is shown and its key keeps the default; nothing
         // else of the start-up is skipped.
-        const std::vector<std::string> errors = ReadSettings(file, settings);
+        std::vector<std::string> errors;
+        const Settings settings = ReadMainSettings(settingsPlace_.Path, state_, errors);
         settingsLanguage_ = settings.Language;
-        TakeSettings(state_, settings);
         TrackBar1->setValue(ClampAnimationSpeed(settings.AnimationSpeed));
         CheckBox1->setChecked(settings.Animate);
         CheckBox2->setChecked(settings.Cross); // a change runs CheckBox2Click
@@ -235,12 +228,8 @@ void TForm1::DoIni(bool reading) {
             ShowErrorBox(this, message);
         return;
     }
-    if (!settingsPlace_.Writable)
-        return;
-    WriteSettings(file,
-                  SettingsToWrite(state_, settingsLanguage_, TrackBar1->value(),
-                                  CheckBox1->isChecked(), CheckBox2->isChecked()),
-                  state_.MapCode == kTestMapCode);
+    WriteMainSettings(settingsPlace_, state_, settingsLanguage_, TrackBar1->value(),
+                      CheckBox1->isChecked(), CheckBox2->isChecked());
 }
 
 void TForm1::CheckBox2Click() {
@@ -264,21 +253,16 @@ void TForm1::Mapborderstyle1Click() {
 }
 
 void TForm1::LoadNames(const std::string& path) {
-    LocationList list = orvd::LoadNames(path, state_.MapBitmap.Width(), state_.MapBitmap.Height());
-    state_.LanguageName = std::move(list.LanguageName);
-    SetCaption(*this, FromAnsi(list.Caption));
+    SetCaption(*this, FromAnsi(LoadLocations(state_, path)));
     ComboBox1->clear();
     {
         // The list shows no chosen location after loading; Qt would pick the first one.
         const QSignalBlocker quiet(ComboBox1);
-        ComboBox1->addItems(FromAnsiList(list.Names));
+        ComboBox1->addItems(FromAnsiList(state_.LocationNames));
         ComboBox1->setCurrentIndex(-1);
     }
-    state_.LocationNames = std::move(list.Names);
-    state_.LocationPoints = std::move(list.LocationPoints);
     ComboBox2->clear();
     ComboBox2->clearEditText();
-    state_.LocationsFile = std::move(list.LocationsFile);
 }
 
 void TForm1::LoadFileNames(const std::string& code) {

@@ -4,16 +4,13 @@
 #include "app/win32/TfSplash.h"
 #include "base/FileSystem.h"
 #include "base/UserConfigFolder.h"
-#include "base/profile/ProfileFile.h"
 #include "base/win32/Dialogs.h"
 #include "base/win32/HelpViewer.h"
 #include "base/win32/WinApi.h"
 #include "base/win32/WindowKit.h"
 #include "editor/win32/TForm3.h"
 #include "mapdata/Languages.h"
-#include "mapdata/LocationList.h"
 #include "mapdata/MapLoading.h"
-#include "mapdata/MapTable.h"
 #include "view/LocationSearch.h"
 #include "view/MapPainter.h"
 #include "view/PointerInput.h"
@@ -216,9 +213,7 @@ void TForm1::FormCreate() {
     state_.LocationsFile.clear();
     state_.PickMode = false;
     DoIni(true);
-    state_.MapCode = "NR";
-    if (firstArgument_ == "testing")
-        state_.MapCode = kTestMapCode;
+    state_.MapCode = StartMapCode(firstArgument_);
     ChangeMap(state_.MapCode);
 }
 
@@ -348,14 +343,12 @@ void TForm1::PaintBoxPaint() {
 // ---- Settings, locations and languages --------------------------------------------------------
 
 void TForm1::DoIni(bool reading) {
-    ProfileFile file(settingsPlace_.Path);
-    Settings settings;
     if (reading) {
         // A colour text that does not convert is shown and its key keeps the default; nothing
         // else of the start-up is skipped.
-        const std::vector<std::string> errors = ReadSettings(file, settings);
+        std::vector<std::string> errors;
+        const Settings settings = ReadMainSettings(settingsPlace_.Path, state_, errors);
         settingsLanguage_ = settings.Language;
-        TakeSettings(state_, settings);
         SendMessageA(TrackBar1, TBM_SETPOS, TRUE, ClampAnimationSpeed(settings.AnimationSpeed));
         SetChecked(CheckBox1, settings.Animate);
         SetChecked(CheckBox2, settings.Cross);
@@ -363,12 +356,8 @@ void TForm1::DoIni(bool reading) {
             ShowErrorBox(window_, message);
         return;
     }
-    if (!settingsPlace_.Writable)
-        return;
-    WriteSettings(file,
-                  SettingsToWrite(state_, settingsLanguage_, TrackBarPosition(), Checked(CheckBox1),
-                                  Checked(CheckBox2)),
-                  state_.MapCode == kTestMapCode);
+    WriteMainSettings(settingsPlace_, state_, settingsLanguage_, TrackBarPosition(),
+                      Checked(CheckBox1), Checked(CheckBox2));
 }
 
 void TForm1::CheckBox2Click() {
@@ -392,20 +381,15 @@ void TForm1::Mapborderstyle1Click() {
 }
 
 void TForm1::LoadNames(const std::string& path) {
-    LocationList list = orvd::LoadNames(path, state_.MapBitmap.Width(), state_.MapBitmap.Height());
-    state_.LanguageName = std::move(list.LanguageName);
-    SetWindowTextA(window_, list.Caption.c_str());
+    SetWindowTextA(window_, LoadLocations(state_, path).c_str());
     SendMessageA(ComboBox1, WM_SETREDRAW, FALSE, 0);
     SendMessageA(ComboBox1, CB_RESETCONTENT, 0, 0);
-    for (const std::string& name : list.Names)
+    for (const std::string& name : state_.LocationNames)
         SendMessageA(ComboBox1, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(name.c_str()));
     SendMessageA(ComboBox1, WM_SETREDRAW, TRUE, 0);
     InvalidateRect(ComboBox1, nullptr, TRUE);
-    state_.LocationNames = std::move(list.Names);
-    state_.LocationPoints = std::move(list.LocationPoints);
     SendMessageA(ComboBox2, CB_RESETCONTENT, 0, 0);
     SetWindowTextA(ComboBox2, "");
-    state_.LocationsFile = std::move(list.LocationsFile);
 }
 
 void TForm1::LoadFileNames(const std::string& code) {
