@@ -135,10 +135,7 @@ LRESULT MapView::Handle(UINT message, WPARAM wp, LPARAM lp) {
     case WM_LBUTTONDOWN:
     case WM_RBUTTONDOWN:
     case WM_MBUTTONDOWN:
-        // Taking the capture again would tell this window it lost it, ending a left click
-        // that another button's press comes into.
-        if (GetCapture() != window_)
-            SetCapture(window_);
+        SetCapture(window_);
         if (message == WM_LBUTTONDOWN)
             leftPressedInside_ = true;
         if (handlers_.Press)
@@ -171,6 +168,8 @@ LRESULT MapView::Handle(UINT message, WPARAM wp, LPARAM lp) {
         }
         return DefWindowProcA(window_, message, wp, lp);
     case WM_CAPTURECHANGED:
+        // Another button's press takes the capture again, and the system then reports a change
+        // to this same window: that does not end a left click.
         if (reinterpret_cast<HWND>(lp) != window_)
             leftPressedInside_ = false;
         return 0;
