@@ -33,7 +33,40 @@ struct WindowLayout {
     int PaintBox2Height = 0;
     int Panel1Left = 0;
     int Panel1Top = 0;
+
+    // The regions as rectangles in the window's client area.
+    Rect Bevel3() const {
+        return {kBevel3Left, kBevel3Top, kBevel3Left + Bevel3Width, kBevel3Top + Bevel3Height};
+    }
+    Rect PaintBox1() const {
+        return {kPaintBox1Left, kPaintBox1Top, kPaintBox1Left + PaintBox1Width,
+                kPaintBox1Top + PaintBox1Height};
+    }
+    Rect Bevel4() const {
+        return {Bevel4Left, kBevel4Top, Bevel4Left + Bevel4Width, kBevel4Top + Bevel4Height};
+    }
+    Rect PaintBox2() const {
+        return {PaintBox2Left, kPaintBox2Top, PaintBox2Left + PaintBox2Width,
+                kPaintBox2Top + PaintBox2Height};
+    }
+    Rect Panel1() const {
+        return {Panel1Left, Panel1Top, Panel1Left + kPanel1Width, Panel1Top + kPanel1Height};
+    }
 };
+
+// The regions in the window's definition, which they keep until its first size report.
+inline constexpr WindowLayout kDesignLayout{.Bevel3Width = 414,
+                                            .Bevel3Height = 403,
+                                            .PaintBox1Width = 410,
+                                            .PaintBox1Height = 399,
+                                            .Bevel4Left = 433,
+                                            .Bevel4Width = 204,
+                                            .Bevel4Height = 182,
+                                            .PaintBox2Left = 435,
+                                            .PaintBox2Width = 200,
+                                            .PaintBox2Height = 178,
+                                            .Panel1Left = 428,
+                                            .Panel1Top = 200};
 
 // The view state of the main window: how the main view, the overview and the map relate.
 // ViewBuffer and OverviewBuffer are the two off-screen drawing surfaces; only Calculations

@@ -158,14 +158,11 @@ void TForm1::ChangeMap(std::string code) {
 
 void TForm1::ApplyLayout() {
     const WindowLayout& l = state_.View.Layout;
-    Bevel3->setGeometry(WindowLayout::kBevel3Left, WindowLayout::kBevel3Top, l.Bevel3Width,
-                        l.Bevel3Height);
-    PaintBox1->setGeometry(WindowLayout::kPaintBox1Left, WindowLayout::kPaintBox1Top,
-                           l.PaintBox1Width, l.PaintBox1Height);
-    Bevel4->setGeometry(l.Bevel4Left, WindowLayout::kBevel4Top, l.Bevel4Width, l.Bevel4Height);
-    PaintBox2->setGeometry(l.PaintBox2Left, WindowLayout::kPaintBox2Top, l.PaintBox2Width,
-                           l.PaintBox2Height);
-    Panel1->move(l.Panel1Left, l.Panel1Top);
+    Bevel3->setGeometry(QRectOf(l.Bevel3()));
+    PaintBox1->setGeometry(QRectOf(l.PaintBox1()));
+    Bevel4->setGeometry(QRectOf(l.Bevel4()));
+    PaintBox2->setGeometry(QRectOf(l.PaintBox2()));
+    Panel1->setGeometry(QRectOf(l.Panel1()));
 }
 
 void TForm1::Calculations() {

@@ -126,7 +126,6 @@ private:
     void BuildMenus();
     void FormCreate();
     void FormDestroy();
-    void CaptureDesignLayout();
     void ApplyLayout();
     void PaintBoxPaint();
 

@@ -60,7 +60,7 @@ TForm1::TForm1(std::string programPath, std::string firstArgument, QWidget* pare
 
     BuildControls();
     BuildMenus();
-    CaptureDesignLayout();
+    state_.View.Layout = kDesignLayout; // until the first size report
     // Qt reports the client area; the classic frame, caption and menu bar come on top of it.
     client_->setMinimumSize(kMinOuterWidth - kFrameWidth, kMinOuterHeight - kFrameHeight);
     resize(kClientWidth, kClientHeight + menuBar()->sizeHint().height());
@@ -77,10 +77,10 @@ void TForm1::BuildControls() {
     client_->installEventFilter(this);
 
     Bevel3 = MakeLoweredFrame(client_, "Bevel3");
-    Bevel3->setGeometry(6, 6, 414, 403);
+    Bevel3->setGeometry(QRectOf(kDesignLayout.Bevel3()));
     // Both boxes show a buffer of the core and have ShowMap as their paint handler.
-    PaintBox1 = MakeMapBox(client_, "PaintBox1", QRect(8, 8, 410, 399), &state_.View.ViewBuffer,
-                           [this](MapBox*) { PaintBoxPaint(); });
+    PaintBox1 = MakeMapBox(client_, "PaintBox1", QRectOf(kDesignLayout.PaintBox1()),
+                           &state_.View.ViewBuffer, [this](MapBox*) { PaintBoxPaint(); });
     PaintBox1->setAccessibleName(QStringLiteral("Main view"));
     PaintBox1->setAccessibleDescription(QStringLiteral("Click to bring a point to the middle"));
     connect(PaintBox1, &MapBox::pressed, this, [this](QMouseEvent* e) {
@@ -90,8 +90,8 @@ void TForm1::BuildControls() {
             [this](QMouseEvent* e) { RunHandler(this, [&] { PaintBox1MouseUp(e->button()); }); });
 
     Bevel4 = MakeLoweredFrame(client_, "Bevel4");
-    Bevel4->setGeometry(433, 6, 204, 182);
-    PaintBox2 = MakeMapBox(client_, "PaintBox2", QRect(435, 8, 200, 178),
+    Bevel4->setGeometry(QRectOf(kDesignLayout.Bevel4()));
+    PaintBox2 = MakeMapBox(client_, "PaintBox2", QRectOf(kDesignLayout.PaintBox2()),
                            &state_.View.OverviewBuffer, [this](MapBox*) { PaintBoxPaint(); });
     PaintBox2->setEnabled(false); // a disabled box receives no pointer events
     PaintBox2->setAccessibleName(QStringLiteral("Overview"));
@@ -106,7 +106,7 @@ void TForm1::BuildControls() {
 
     Panel1 = new BevelPanel(client_, BevelPanel::Bevel::Lowered, BevelPanel::Bevel::Raised, 1);
     Panel1->setObjectName("Panel1");
-    Panel1->setGeometry(428, 200, 220, 218);
+    Panel1->setGeometry(QRectOf(kDesignLayout.Panel1()));
 
     Label1 = MakeLabel(Panel1, "Label1", QStringLiteral("Select :"), 7, 4);
     ComboBox1 = new QComboBox(Panel1);
@@ -261,23 +261,6 @@ void TForm1::BuildMenus() {
     PopupMenu1 = new QMenu(this);
     PopupMenu1->setObjectName("PopupMenu1");
     fill(PopupMenu1, kPopup);
-}
-
-void TForm1::CaptureDesignLayout() {
-    // Until the first size report the regions keep their places in the window's definition.
-    WindowLayout& l = state_.View.Layout;
-    l.Bevel3Width = Bevel3->width();
-    l.Bevel3Height = Bevel3->height();
-    l.PaintBox1Width = PaintBox1->width();
-    l.PaintBox1Height = PaintBox1->height();
-    l.Bevel4Left = Bevel4->x();
-    l.Bevel4Width = Bevel4->width();
-    l.Bevel4Height = Bevel4->height();
-    l.PaintBox2Left = PaintBox2->x();
-    l.PaintBox2Width = PaintBox2->width();
-    l.PaintBox2Height = PaintBox2->height();
-    l.Panel1Left = Panel1->x();
-    l.Panel1Top = Panel1->y();
 }
 
 } // namespace orvd

@@ -292,12 +292,8 @@ void TForm1::ChangeMap(std::string code) {
 
 void TForm1::ApplyLayout() {
     const WindowLayout& l = state_.View.Layout;
-    PaintBox1->SetBounds(Rect{WindowLayout::kPaintBox1Left, WindowLayout::kPaintBox1Top,
-                              WindowLayout::kPaintBox1Left + l.PaintBox1Width,
-                              WindowLayout::kPaintBox1Top + l.PaintBox1Height});
-    PaintBox2->SetBounds(Rect{l.PaintBox2Left, WindowLayout::kPaintBox2Top,
-                              l.PaintBox2Left + l.PaintBox2Width,
-                              WindowLayout::kPaintBox2Top + l.PaintBox2Height});
+    PaintBox1->SetBounds(l.PaintBox1());
+    PaintBox2->SetBounds(l.PaintBox2());
     SetWindowPos(Panel1, nullptr, l.Panel1Left, l.Panel1Top, 0, 0,
                  SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
     InvalidateRect(window_, nullptr, TRUE); // the bevels

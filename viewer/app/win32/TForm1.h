@@ -149,7 +149,6 @@ private:
     void CreateWindowAndControls();
     void BuildControls();
     void BuildMenus();
-    void CaptureDesignLayout();
     void ApplyLayout();
     void PaintBevels(HDC dc);
     void PaintBoxPaint();

@@ -68,7 +68,7 @@ void TForm1::CreateWindowAndControls() {
     SendMessageA(window_, WM_SETFONT, reinterpret_cast<WPARAM>(DialogFont()), FALSE);
     BuildMenus();
     BuildControls();
-    CaptureDesignLayout();
+    state_.View.Layout = kDesignLayout; // until the first size report
 
     // The client area of the definition whatever the frame metrics, centred on the screen.
     const SIZE outer = OuterSizeFor(window_, kClientWidth, kClientHeight);
@@ -89,8 +89,8 @@ void TForm1::BuildControls() {
     main.Release = [this](MouseButton b, Point) {
         RunHandler(window_, [&] { PaintBox1MouseUp(b); });
     };
-    PaintBox1 = std::make_unique<MapView>(window_, Rect{8, 8, 418, 407}, &state_.View.ViewBuffer,
-                                          std::move(main));
+    PaintBox1 = std::make_unique<MapView>(window_, kDesignLayout.PaintBox1(),
+                                          &state_.View.ViewBuffer, std::move(main));
     MapView::Handlers overview;
     overview.Paint = [this] { PaintBoxPaint(); };
     overview.Press = [this](MouseButton b, Point at) {
@@ -100,13 +100,13 @@ void TForm1::BuildControls() {
         RunHandler(window_, [&] { PaintBox2MouseMove(left, at); });
     };
     overview.Click = [this] { RunHandler(window_, [&] { PaintBox2Click(); }); };
-    PaintBox2 = std::make_unique<MapView>(window_, Rect{435, 8, 635, 186},
+    PaintBox2 = std::make_unique<MapView>(window_, kDesignLayout.PaintBox2(),
                                           &state_.View.OverviewBuffer, std::move(overview));
     EnableWindow(PaintBox2->Window(), FALSE); // a disabled box receives no pointer events
 
-    Panel1 =
-        MakeControl(window_, kPanelClass, "", WS_CLIPSIBLINGS, 428, 200, WindowLayout::kPanel1Width,
-                    WindowLayout::kPanel1Height, 0, WS_EX_CONTROLPARENT);
+    Panel1 = MakeControl(window_, kPanelClass, "", WS_CLIPSIBLINGS, kDesignLayout.Panel1Left,
+                         kDesignLayout.Panel1Top, WindowLayout::kPanel1Width,
+                         WindowLayout::kPanel1Height, 0, WS_EX_CONTROLPARENT);
     Label1 = MakeLabel(Panel1, "Select :", 7, 4);
     ComboBox1 = MakeControl(Panel1, "COMBOBOX", "", CBS_DROPDOWNLIST | WS_VSCROLL | WS_TABSTOP, 6,
                             20, 209, 21, kComboBox1);
@@ -202,34 +202,14 @@ void TForm1::BuildMenus() {
         EnableMenuItem(MainMenu1, UINT(id), MF_BYCOMMAND | MF_GRAYED);
 }
 
-void TForm1::CaptureDesignLayout() {
-    // Until the first size report the regions keep their places in the window's definition.
-    WindowLayout& l = state_.View.Layout;
-    l.Bevel3Width = 414;
-    l.Bevel3Height = 403;
-    l.PaintBox1Width = 410;
-    l.PaintBox1Height = 399;
-    l.Bevel4Left = 433;
-    l.Bevel4Width = 204;
-    l.Bevel4Height = 182;
-    l.PaintBox2Left = 435;
-    l.PaintBox2Width = 200;
-    l.PaintBox2Height = 178;
-    l.Panel1Left = 428;
-    l.Panel1Top = 200;
-}
-
 void TForm1::PaintBevels(HDC dc) {
     // Bevel3 and Bevel4: lowered one-pixel frames around the two boxes.
     const WindowLayout& l = state_.View.Layout;
-    RECT bevel3{WindowLayout::kBevel3Left, WindowLayout::kBevel3Top,
-                WindowLayout::kBevel3Left + l.Bevel3Width,
-                WindowLayout::kBevel3Top + l.Bevel3Height};
-    RECT bevel4{l.Bevel4Left, WindowLayout::kBevel4Top, l.Bevel4Left + l.Bevel4Width,
-                WindowLayout::kBevel4Top + l.Bevel4Height};
-    for (RECT* r : {&bevel3, &bevel4})
-        if (r->right > r->left && r->bottom > r->top)
-            DrawEdge(dc, r, BDR_SUNKENOUTER, BF_RECT);
+    for (const Rect& bevel : {l.Bevel3(), l.Bevel4()}) {
+        RECT r = RectOf(bevel);
+        if (!bevel.IsEmpty())
+            DrawEdge(dc, &r, BDR_SUNKENOUTER, BF_RECT);
+    }
 }
 
 } // namespace orvd

@@ -59,6 +59,10 @@ HWND MakeFormWindow(const char* className, void* object, const std::string& capt
                     DWORD exStyle, int width, int height, HWND owner, int x = CW_USEDEFAULT,
                     int y = CW_USEDEFAULT);
 
+// The core's rectangle as the system's.
+inline RECT RectOf(const Rect& r) {
+    return RECT{r.Left, r.Top, r.Right, r.Bottom};
+}
 // A window's client rectangle in its parent's client coordinates.
 RECT ChildRect(HWND child);
 // The outer rectangle of a window whose client area is `width` x `height`, for its style and

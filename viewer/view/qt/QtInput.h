@@ -6,10 +6,11 @@
 
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QRect>
 
 namespace orvd {
 
-// Qt's pointer and key events in the terms of the core's handlers.
+// Qt's pointer and key events and rectangles in the terms of the core.
 
 inline MouseButton ButtonOf(Qt::MouseButton button) {
     switch (button) {
@@ -22,6 +23,10 @@ inline MouseButton ButtonOf(Qt::MouseButton button) {
     default:
         return MouseButton::Other;
     }
+}
+
+inline QRect QRectOf(const Rect& r) {
+    return QRect(r.Left, r.Top, r.Width(), r.Height());
 }
 
 inline Point PointOf(const QMouseEvent& event) {
